@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "runProgram.h"
+#include "transcript.h"
+
+namespace {
+
+const std::string menu = "What part of staff you want to save information\n"
+                         "1. Manager\n"
+                         "2. Programmer\n"
+                         "3. Designer\n"
+                         "4. Tester\n"
+                         "Type here: ";
+const std::string again = "Do you want to do again('y' for yes and 'n' for no): ";
+const std::string common = "Name: Day of birth: ID: Address: He so luong: Started Day: ";
+const std::string nothingSaved = "\nNo record was saved\n";
+
+// Six answers for the common fields: name, day of birth, ID, address, coefficient, start.
+std::string answers(const std::string& name, const std::string& id) {
+    return name + "\n01/01/90\n" + id + "\n5 Elm Road\n2.5\n01/05/20\n";
+}
+
+const Transcript transcripts[] = {
+    {"ManagerPass", "1\n" + answers("Ann", "S01") + "n\n",
+     menu + common + again + "\nManager \"Ann\", ID \"S01\", salary 17.5\n", 0},
+    {"EachRoleWithItsFigure",
+     "1\n" + answers("M", "1") + "y\n2\n" + answers("P", "2") + "10\ny\n3\n" + answers("D", "3") +
+         "3\ny\n4\n" + answers("T", "4") + "3\nn\n",
+     menu + common + again + menu + common + "Overtime: " + again + menu + common +
+         "Bonus: " + again + menu + common + "Error found: " + again +
+         "\nManager \"M\", ID \"1\", salary 17.5\n"
+         "Programmer \"P\", ID \"2\", salary 18.5\n"
+         "Designer \"D\", ID \"3\", salary 20.5\n"
+         "Tester \"T\", ID \"4\", salary 17.8\n",
+     0},
+    {"ChoiceOutsideTheMenu", "5\nn\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"ZeroAndNegativeChoices", "0\ny\n-1\nn\n",
+     menu + "DON'T EXIST\n" + again + menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"UpperCaseYEnds", "5\nY\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"AnyOtherAnswerEnds", "5\nx\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"YesRepeatsOnce", "5\nyes\n5\nno\n",
+     menu + "DON'T EXIST\n" + again + menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"BlankAfterChoiceIsTheDiscardedCharacter", "1 Ann\n01/01/90\nS01\nRoad\n1\nday\nn\n",
+     menu + common + again + "\nManager \"Ann\", ID \"S01\", salary 7\n", 0},
+    {"CoefficientAndStartOnOneLine", "1\nAnn\nd\nS01\na\n2.5 x\nn\n",
+     menu + common + again + "\nManager \"Ann\", ID \"S01\", salary 17.5\n", 0},
+    {"PointAfterErrorCountEndsTheLoop", "4\n" + answers("T", "4") + "3.7\n5\n",
+     menu + common + "Error found: " + again + "\nTester \"T\", ID \"4\", salary 17.8\n", 0},
+    {"FigureOnTheAnswerLine", "4\n" + answers("T", "4") + "3 n\n",
+     menu + common + "Error found: " + again + "\nTester \"T\", ID \"4\", salary 17.8\n", 0},
+    {"ChoiceThatIsNotANumber", "two\n-\n99999999999\n5\nn\n",
+     menu + "Type here: Type here: Type here: DON'T EXIST\n" + again + nothingSaved, 0},
+    {"FigureThatIsNotANumber", "2\n" + answers("P", "2") + "ten hours\n10\nn\n",
+     menu + common + "Overtime: Overtime: " + again + "\nProgrammer \"P\", ID \"2\", salary 18.5\n",
+     0},
+    {"CoefficientThatIsNotANumber", "3\nD\nd\n3\na\nabc\n1e39\n2.5\ns\n3\nn\n",
+     menu +
+         "Name: Day of birth: ID: Address: He so luong: He so luong: He so luong: "
+         "Started Day: Bonus: " +
+         again + "\nDesigner \"D\", ID \"3\", salary 20.5\n",
+     0},
+    {"EmptyInput", "", menu + nothingSaved, 0},
+    {"InputEndsAtTheAgainQuestion", "5\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
+    {"InputEndsInsideARecord", "1\n" + answers("M", "1") + "y\n4\nT\nd\n",
+     menu + common + again + menu +
+         "Name: Day of birth: ID: " + "\nManager \"M\", ID \"1\", salary 17.5\n",
+     0},
+    {"InputEndsAfterABadFigure", "2\n" + answers("P", "2") + "lots",
+     menu + common + "Overtime: " + nothingSaved, 0},
+    {"LastAnswerWithoutLineBreak", "4\n" + answers("T", "4") + "3",
+     menu + common + "Error found: " + again + "\nTester \"T\", ID \"4\", salary 17.8\n", 0},
+    {"SalaryTooLargeToShow", "1\nBig\nd\nB1\na\n3e38\ns\nn\n",
+     menu + common + again + "\nManager \"Big\", ID \"B1\", salary out of range\n", 0},
+};
+
+class RosterdeskDialogue : public testing::TestWithParam<Transcript> {};
+
+TEST_P(RosterdeskDialogue, MatchesTranscript) {
+    expectTranscript(PROGRAM_PATH, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rosterdesk, RosterdeskDialogue, testing::ValuesIn(transcripts),
+                         transcriptName);
+
+// A scripted session of many records is handled in time linear in its length: the run
+// must end well inside the time limit and keep every record in entry order.
+TEST(RosterdeskSession, ManyRecordsPipedIn) {
+    constexpr int records = 40000;
+    std::string input;
+    std::string expectedSummary;
+    for (int i = 0; i < records; ++i) {
+        const std::string id = std::to_string(i);
+        input += "4\n" + answers("T", id) + "3\n" + (i + 1 < records ? "y\n" : "n\n");
+        expectedSummary += "Tester \"T\", ID \"" + id + "\", salary 17.8\n";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run = runProgram(PROGRAM_PATH, input, std::chrono::seconds(60));
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0);
+    ASSERT_GE(run.output.size(), expectedSummary.size());
+    EXPECT_EQ(run.output.substr(run.output.size() - expectedSummary.size()), expectedSummary);
+    RecordProperty("seconds", std::to_string(seconds.count()));
+}
+
+} // namespace

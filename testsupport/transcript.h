@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+// One dialogue with a program: what is typed, and what must come back.
+struct Transcript {
+    std::string name; // letters, digits and underscores: the test's label
+    std::string input;
+    std::string output;
+    int status = 0;
+};
+
+inline void PrintTo(const Transcript& transcript, std::ostream* os) {
+    *os << transcript.name;
+}
+
+// Label for INSTANTIATE_TEST_SUITE_P.
+std::string transcriptName(const testing::TestParamInfo<Transcript>& info);
+
+// Runs the program and checks its exact standard output and exit status. Standard error
+// must be empty after a status of 0 and hold one line after a status of 1 (the notice that
+// input ended): anything else, a sanitizer report for one, fails the test.
+void expectTranscript(const std::string& programPath, const Transcript& transcript);
