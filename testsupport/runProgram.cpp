@@ -18,7 +18,8 @@ struct Pipe {
     int writeEnd = -1;
 };
 
-Pipe makePipe() {
+Pipe makePipe()
+{
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
@@ -26,14 +27,16 @@ Pipe makePipe() {
     return Pipe{ends[0], ends[1]};
 }
 
-void closeIfOpen(int& fd) {
+void closeIfOpen(int& fd)
+{
     if (fd >= 0) {
         close(fd);
         fd = -1;
     }
 }
 
-[[noreturn]] void becomeProgram(const std::string& path, Pipe& in, Pipe& out, Pipe& err) {
+[[noreturn]] void becomeProgram(const std::string& path, Pipe& in, Pipe& out, Pipe& err)
+{
     dup2(in.readEnd, STDIN_FILENO);
     dup2(out.writeEnd, STDOUT_FILENO);
     dup2(err.writeEnd, STDERR_FILENO);
@@ -45,7 +48,8 @@ void closeIfOpen(int& fd) {
 }
 
 // Reads what is ready on `fd` into `into`; closes `fd` at end of file.
-void drain(int& fd, std::string& into) {
+void drain(int& fd, std::string& into)
+{
     char buffer[65536];
     const ssize_t count = read(fd, buffer, sizeof buffer);
     if (count > 0) {
@@ -55,7 +59,8 @@ void drain(int& fd, std::string& into) {
     }
 }
 
-int statusOf(int waitStatus) {
+int statusOf(int waitStatus)
+{
     if (WIFEXITED(waitStatus)) {
         return WEXITSTATUS(waitStatus);
     }
@@ -65,7 +70,8 @@ int statusOf(int waitStatus) {
 } // namespace
 
 ProgramRun runProgram(const std::string& path, const std::string& input,
-                      std::chrono::milliseconds limit) {
+                      std::chrono::milliseconds limit)
+{
     // A program may end before it has read all its input; writing on then must give an
     // error, not kill the test.
     std::signal(SIGPIPE, SIG_IGN);

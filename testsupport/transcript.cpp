@@ -4,11 +4,13 @@
 
 #include "runProgram.h"
 
-std::string transcriptName(const testing::TestParamInfo<Transcript>& info) {
+std::string transcriptName(const testing::TestParamInfo<Transcript>& info)
+{
     return info.param.name;
 }
 
-void expectTranscript(const std::string& programPath, const Transcript& transcript) {
+void expectTranscript(const std::string& programPath, const Transcript& transcript)
+{
     const ProgramRun run = runProgram(programPath, transcript.input);
     ASSERT_FALSE(run.timedOut) << "the program did not end; input: "
                                << testing::PrintToString(transcript.input);

@@ -13,7 +13,8 @@ struct Transcript {
     int status = 0;
 };
 
-inline void PrintTo(const Transcript& transcript, std::ostream* os) {
+inline void PrintTo(const Transcript& transcript, std::ostream* os)
+{
     *os << transcript.name;
 }
 

@@ -18,7 +18,8 @@ const std::string common = "Name: Day of birth: ID: Address: He so luong: Starte
 const std::string nothingSaved = "\nNo record was saved\n";
 
 // Six answers for the common fields: name, day of birth, ID, address, coefficient, start.
-std::string answers(const std::string& name, const std::string& id) {
+std::string answers(const std::string& name, const std::string& id)
+{
     return name + "\n01/01/90\n" + id + "\n5 Elm Road\n2.5\n01/05/20\n";
 }
 
@@ -77,7 +78,8 @@ const Transcript transcripts[] = {
 
 class RosterdeskDialogue : public testing::TestWithParam<Transcript> {};
 
-TEST_P(RosterdeskDialogue, MatchesTranscript) {
+TEST_P(RosterdeskDialogue, MatchesTranscript)
+{
     expectTranscript(PROGRAM_PATH, GetParam());
 }
 
@@ -86,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Rosterdesk, RosterdeskDialogue, testing::ValuesIn(trans
 
 // A scripted session of many records is handled in time linear in its length: the run
 // must end well inside the time limit and keep every record in entry order.
-TEST(RosterdeskSession, ManyRecordsPipedIn) {
+TEST(RosterdeskSession, ManyRecordsPipedIn)
+{
     constexpr int records = 40000;
     std::string input;
     std::string expectedSummary;

@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(RecordFactory, StoresCommonFieldsInFieldOrder) {
+TEST(RecordFactory, StoresCommonFieldsInFieldOrder)
+{
     addInfo factory;
     const manager record = factory.createManager("A", "B", "C", "D", 2.5f, "E");
     EXPECT_EQ(record.getName(), "A");
@@ -17,7 +18,8 @@ TEST(RecordFactory, StoresCommonFieldsInFieldOrder) {
     EXPECT_EQ(record.getStartedDay(), "E");
 }
 
-TEST(RecordFactory, RoleFigureSurvivesCopies) {
+TEST(RecordFactory, RoleFigureSurvivesCopies)
+{
     addInfo factory;
     const tester record = factory.createTester("Ann", "S01", "02/01/90", "", 1, "", 3);
     const tester copy = record;
@@ -28,7 +30,8 @@ TEST(RecordFactory, RoleFigureSurvivesCopies) {
     EXPECT_EQ(onHeap->getName(), "Ann");
 }
 
-TEST(RecordFactory, StoresFiguresAndEmptyTextsUnchanged) {
+TEST(RecordFactory, StoresFiguresAndEmptyTextsUnchanged)
+{
     addInfo factory;
     const designer withoutBonus = factory.createDesigner("", "", "", "", 0, "", 0);
     const programmer negativeOvertime = factory.createProgrammer("", "", "", "", -2, "", -1);
@@ -40,11 +43,13 @@ TEST(RecordFactory, StoresFiguresAndEmptyTextsUnchanged) {
     EXPECT_EQ(withoutBonus.getStartedDay(), "");
 }
 
-TEST(RecordFactory, ManagerHoldsOnlyTheCommonFields) {
+TEST(RecordFactory, ManagerHoldsOnlyTheCommonFields)
+{
     EXPECT_EQ(sizeof(manager), sizeof(staff));
 }
 
-TEST(Staff, SettersReplaceAndNewRecordsStartAtZero) {
+TEST(Staff, SettersReplaceAndNewRecordsStartAtZero)
+{
     programmer record;
     EXPECT_EQ(record.getHeSoLuong(), 0.0f);
     EXPECT_EQ(record.getOverTime(), 0.0f);
@@ -65,11 +70,13 @@ struct SalaryCase {
 };
 
 // Calls the salary through the base, as the roster does.
-float salaryThroughBase(staff& record) {
+float salaryThroughBase(staff& record)
+{
     return record.calSalary();
 }
 
-float salaryOf(const SalaryCase& c) {
+float salaryOf(const SalaryCase& c)
+{
     addInfo factory;
     const std::string role = c.role;
     if (role == "manager") {
@@ -90,7 +97,8 @@ float salaryOf(const SalaryCase& c) {
 }
 
 // Salaries compare bit for bit: the precision of each step decides the last bit.
-TEST(Staff, SalaryOfEachRole) {
+TEST(Staff, SalaryOfEachRole)
+{
     const SalaryCase cases[] = {
         {"manager", 2.5f, 0, 17.5f},
         {"manager", 0.1f, 0, 0.699999988079071044921875f},

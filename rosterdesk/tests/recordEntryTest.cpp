@@ -12,18 +12,21 @@ namespace {
 // Puts a scripted text behind std::cin and catches std::cout for one test.
 class RecordEntry : public testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         oldInput = std::cin.rdbuf(input.rdbuf());
         oldOutput = std::cout.rdbuf(output.rdbuf());
         std::cin.clear();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         std::cin.rdbuf(oldInput);
         std::cout.rdbuf(oldOutput);
         std::cin.clear();
     }
     void type(const std::string& text) { input.str(text); }
-    std::string remainingInput() {
+    std::string remainingInput()
+    {
         std::cin.clear();
         return std::string(std::istreambuf_iterator<char>(std::cin), {});
     }
@@ -40,7 +43,8 @@ class RecordEntry : public testing::Test {
 
 const std::string commonPrompts = "Name: Day of birth: ID: Address: He so luong: Started Day: ";
 
-TEST_F(RecordEntry, TesterFieldsLandInTheRightPlaces) {
+TEST_F(RecordEntry, TesterFieldsLandInTheRightPlaces)
+{
     type("Ann\n02/01/90\nS01\n5 Elm Road\n2.5\n01/05/20\n3\n");
     myTesterInformation(personnel, factory);
     ASSERT_EQ(personnel.size(), 1u);
@@ -57,7 +61,8 @@ TEST_F(RecordEntry, TesterFieldsLandInTheRightPlaces) {
     EXPECT_EQ(remainingInput(), "\n"); // nothing is discarded after the role figure
 }
 
-TEST_F(RecordEntry, OneCharacterIsDiscardedAfterTheCoefficient) {
+TEST_F(RecordEntry, OneCharacterIsDiscardedAfterTheCoefficient)
+{
     type("Ann\nd\ni\na\n2.5 x\n3\n");
     myTesterInformation(personnel, factory);
     ASSERT_EQ(personnel.size(), 1u);
@@ -65,7 +70,8 @@ TEST_F(RecordEntry, OneCharacterIsDiscardedAfterTheCoefficient) {
     EXPECT_EQ(dynamic_cast<tester*>(personnel.back())->getError(), 3);
 }
 
-TEST_F(RecordEntry, TextAnswersKeepTheirBlanksAndMayBeEmpty) {
+TEST_F(RecordEntry, TextAnswersKeepTheirBlanksAndMayBeEmpty)
+{
     type("\n  Ann Lee \n\n\n1\n\n");
     myManagerInformation(personnel, factory);
     ASSERT_EQ(personnel.size(), 1u);
@@ -76,7 +82,8 @@ TEST_F(RecordEntry, TextAnswersKeepTheirBlanksAndMayBeEmpty) {
     EXPECT_EQ(output.str(), commonPrompts); // a manager has no seventh prompt
 }
 
-TEST_F(RecordEntry, RoleFiguresOfProgrammerAndDesignerAreStoredInEntryOrder) {
+TEST_F(RecordEntry, RoleFiguresOfProgrammerAndDesignerAreStoredInEntryOrder)
+{
     type("P\nd\ni\na\n1\ns\n7.5\nD\nd\ni\na\n2\ns\n-3\n");
     myProgrammerInformation(personnel, factory);
     std::cin.ignore(); // the line feed after the figure, which the menu's next read skips
@@ -88,7 +95,8 @@ TEST_F(RecordEntry, RoleFiguresOfProgrammerAndDesignerAreStoredInEntryOrder) {
     EXPECT_EQ(output.str(), commonPrompts + "Overtime: " + commonPrompts + "Bonus: ");
 }
 
-TEST_F(RecordEntry, AnswerThatIsNotANumberIsAskedForAgain) {
+TEST_F(RecordEntry, AnswerThatIsNotANumberIsAskedForAgain)
+{
     type("Ann\nd\ni\na\nabc def\n-\n1.5\ns\nmany\n4\n");
     myTesterInformation(personnel, factory);
     ASSERT_EQ(personnel.size(), 1u);
@@ -98,7 +106,8 @@ TEST_F(RecordEntry, AnswerThatIsNotANumberIsAskedForAgain) {
                             "He so luong: Started Day: Error found: Error found: ");
 }
 
-TEST_F(RecordEntry, IncompleteRecordIsNotStored) {
+TEST_F(RecordEntry, IncompleteRecordIsNotStored)
+{
     const char* inputs[] = {"", "Ann\nd\n", "Ann\nd\ni\na\n2.5", "Ann\nd\ni\na\n2.5\ns\n",
                             "Ann\nd\ni\na\n2.5\ns\nabc"};
     for (const char* text : inputs) {
@@ -111,20 +120,23 @@ TEST_F(RecordEntry, IncompleteRecordIsNotStored) {
     }
 }
 
-TEST_F(RecordEntry, PromptsStopWhenInputEnds) {
+TEST_F(RecordEntry, PromptsStopWhenInputEnds)
+{
     type("Ann\nd\n");
     myProgrammerInformation(personnel, factory);
     EXPECT_EQ(output.str(), "Name: Day of birth: ID: ");
 }
 
-TEST_F(RecordEntry, LastAnswerWithoutLineBreakCompletesTheRecord) {
+TEST_F(RecordEntry, LastAnswerWithoutLineBreakCompletesTheRecord)
+{
     type("Ann\nd\ni\na\n2.5\ns\n3");
     myTesterInformation(personnel, factory);
     ASSERT_EQ(personnel.size(), 1u);
     EXPECT_EQ(dynamic_cast<tester*>(personnel.back())->getError(), 3);
 }
 
-TEST_F(RecordEntry, MenuAppendsOneRecordPerPassInOrder) {
+TEST_F(RecordEntry, MenuAppendsOneRecordPerPassInOrder)
+{
     type("2\nP\nd\ni\na\n1\ns\n5\ny\n5\ny\n4\nT\nd\ni\na\n1\ns\n2\nn\n");
     mySystem(personnel);
     ASSERT_EQ(personnel.size(), 2u);

@@ -9,12 +9,14 @@
 // again with `retryPrompt`. At the end of input every read returns false and the stream
 // stays failed, so the caller stops asking.
 
-inline void discardRestOfLine() {
+inline void discardRestOfLine()
+{
     std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
 }
 
 template <typename Number>
-bool readNumber(Number& value, const char* retryPrompt) {
+bool readNumber(Number& value, const char* retryPrompt)
+{
     while (!(std::cin >> value)) {
         if (std::cin.eof()) {
             return false;
@@ -31,13 +33,15 @@ bool readNumber(Number& value, const char* retryPrompt) {
 // Writes the prompt (the input is tied to the output, so it is flushed before the read)
 // and reads a number, writing the same prompt again after an answer that is not one.
 template <typename Number>
-bool askNumber(const char* prompt, Number& value) {
+bool askNumber(const char* prompt, Number& value)
+{
     std::cout << prompt;
     return readNumber(value, prompt);
 }
 
 // Writes the prompt and reads a whole line, blanks included, without its line feed.
-inline bool askLine(const char* prompt, std::string& answer) {
+inline bool askLine(const char* prompt, std::string& answer)
+{
     std::cout << prompt;
     return static_cast<bool>(std::getline(std::cin, answer));
 }

@@ -4,7 +4,8 @@
 #include "../lib/rosterSummary.h"
 #include "../lib/theSystem.h"
 
-int main() {
+int main()
+{
     // The roster owns its heap records until the process ends.
     std::vector<staff*> personnel;
     mySystem(personnel);

@@ -3,7 +3,8 @@
 #include "../lib/myInformation.h"
 #include "../lib/saveInformation.h"
 
-void myManagerInformation(std::vector<staff*>& personnel, addInfo factory) {
+void myManagerInformation(std::vector<staff*>& personnel, addInfo factory)
+{
     std::string name, id, dob, address, startedDay;
     float heSoLuong = 0;
     saveInfo(name, id, dob, address, heSoLuong, startedDay);

@@ -4,7 +4,8 @@
 #include "../lib/readInput.h"
 #include "../lib/saveInformation.h"
 
-void myProgrammerInformation(std::vector<staff*>& personnel, addInfo factory) {
+void myProgrammerInformation(std::vector<staff*>& personnel, addInfo factory)
+{
     std::string name, id, dob, address, startedDay;
     float heSoLuong = 0;
     saveInfo(name, id, dob, address, heSoLuong, startedDay);

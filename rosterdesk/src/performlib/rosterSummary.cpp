@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* roleOf(staff* record) {
+const char* roleOf(staff* record)
+{
     if (dynamic_cast<manager*>(record) != nullptr) {
         return "Manager";
     }
@@ -25,7 +26,8 @@ const char* roleOf(staff* record) {
 
 // A coefficient near the top of the float range makes the salary overflow; say so rather
 // than print inf.
-void writeSalary(staff* record) {
+void writeSalary(staff* record)
+{
     const float salary = record->calSalary();
     if (std::isfinite(salary)) {
         std::cout << "salary " << salary;
@@ -36,7 +38,8 @@ void writeSalary(staff* record) {
 
 } // namespace
 
-void writeRoster(const std::vector<staff*>& personnel) {
+void writeRoster(const std::vector<staff*>& personnel)
+{
     if (personnel.empty()) {
         std::cout << "No record was saved" << std::endl;
         return;

@@ -5,7 +5,8 @@
 #include "../lib/readInput.h"
 
 void saveInfo(std::string& name, std::string& id, std::string& dob, std::string& address,
-              float& heSoLuong, std::string& startedDay) {
+              float& heSoLuong, std::string& startedDay)
+{
     if (askLine("Name: ", name) && askLine("Day of birth: ", dob) && askLine("ID: ", id) &&
         askLine("Address: ", address) && askNumber("He so luong: ", heSoLuong)) {
         std::cin.ignore(); // exactly one character, normally the line feed after the number

@@ -7,7 +7,8 @@
 
 namespace {
 
-void writeMenu() {
+void writeMenu()
+{
     std::cout << "What part of staff you want to save information" << std::endl;
     std::cout << "1. Manager" << std::endl;
     std::cout << "2. Programmer" << std::endl;
@@ -15,7 +16,8 @@ void writeMenu() {
     std::cout << "4. Tester" << std::endl;
 }
 
-void takeRecord(int choice, std::vector<staff*>& personnel, addInfo factory) {
+void takeRecord(int choice, std::vector<staff*>& personnel, addInfo factory)
+{
     switch (choice) {
     case 1:
         myManagerInformation(personnel, factory);
@@ -37,7 +39,8 @@ void takeRecord(int choice, std::vector<staff*>& personnel, addInfo factory) {
 
 } // namespace
 
-void mySystem(std::vector<staff*>& personnel) {
+void mySystem(std::vector<staff*>& personnel)
+{
     addInfo factory;
     char ans = 'y';
     while (ans == 'y') {

@@ -4,7 +4,8 @@ namespace {
 
 void setCommonFields(staff& record, const std::string& name, const std::string& id,
                      const std::string& dob, const std::string& address, float heSoLuong,
-                     const std::string& startedDay) {
+                     const std::string& startedDay)
+{
     record.setName(name);
     record.setId(id);
     record.setDob(dob);
@@ -16,7 +17,8 @@ void setCommonFields(staff& record, const std::string& name, const std::string& 
 } // namespace
 
 manager addInfo::createManager(std::string name, std::string id, std::string dob,
-                               std::string address, float heSoLuong, std::string startedDay) {
+                               std::string address, float heSoLuong, std::string startedDay)
+{
     manager record;
     setCommonFields(record, name, id, dob, address, heSoLuong, startedDay);
     return record;
@@ -24,7 +26,8 @@ manager addInfo::createManager(std::string name, std::string id, std::string dob
 
 designer addInfo::createDesigner(std::string name, std::string id, std::string dob,
                                  std::string address, float heSoLuong, std::string startedDay,
-                                 float bonus) {
+                                 float bonus)
+{
     designer record;
     setCommonFields(record, name, id, dob, address, heSoLuong, startedDay);
     record.setBonus(bonus);
@@ -33,7 +36,8 @@ designer addInfo::createDesigner(std::string name, std::string id, std::string d
 
 programmer addInfo::createProgrammer(std::string name, std::string id, std::string dob,
                                      std::string address, float heSoLuong, std::string startedDay,
-                                     float overTime) {
+                                     float overTime)
+{
     programmer record;
     setCommonFields(record, name, id, dob, address, heSoLuong, startedDay);
     record.setOverTime(overTime);
@@ -41,7 +45,8 @@ programmer addInfo::createProgrammer(std::string name, std::string id, std::stri
 }
 
 tester addInfo::createTester(std::string name, std::string id, std::string dob, std::string address,
-                             float heSoLuong, std::string startedDay, int error) {
+                             float heSoLuong, std::string startedDay, int error)
+{
     tester record;
     setCommonFields(record, name, id, dob, address, heSoLuong, startedDay);
     record.setError(error);

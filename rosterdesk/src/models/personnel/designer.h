@@ -8,7 +8,8 @@ class designer : public staff {
     float getBonus() const { return bonus; }
     void setBonus(float value) { bonus = value; }
 
-    float calSalary() override {
+    float calSalary() override
+    {
         const float base = heSoLuong * 7.0f; // rounded to float before the bonus is added
         return base + bonus;
     }

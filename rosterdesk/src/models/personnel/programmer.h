@@ -8,7 +8,8 @@ class programmer : public staff {
     float getOverTime() const { return overTime; }
     void setOverTime(float value) { overTime = value; }
 
-    float calSalary() override {
+    float calSalary() override
+    {
         const float base = 7.0f * heSoLuong;
         // 0.1 is a double constant: the overtime pay and the sum are formed in double
         // precision, and only the final sum is narrowed back to float.

@@ -8,7 +8,8 @@ class tester : public staff {
     int getError() const { return error; }
     void setError(int value) { error = value; }
 
-    float calSalary() override {
+    float calSalary() override
+    {
         const float base = 7.0f * heSoLuong;
         // Like the programmer's overtime: the double constant 0.1 makes the sum a double,
         // narrowed back to float once. Every int is exact as a double.

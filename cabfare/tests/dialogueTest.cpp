@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "transcript.h"
+
+namespace {
+
+const std::string prompt = "Nhap so km: ";
+const std::string retry = "Khong hop le, vui long nhap lai: ";
+
+std::string fare(const std::string& amount)
+{
+    return "Gia taxi la: " + amount + " dong";
+}
+
+const Transcript transcripts[] = {
+    {"Zero", "0\n", prompt + fare("0"), 0},
+    {"HalfKilometre", "0.5\n", prompt + fare("7500"), 0},
+    {"FirstKilometre", "1\n", prompt + fare("15000"), 0},
+    {"SecondBand", "2.5\n", prompt + fare("35250"), 0},
+    {"FiveKilometres", "5\n", prompt + fare("69000"), 0},
+    {"ThirdBand", "10\n", prompt + fare("124000"), 0},
+    {"BelowAMillion", "89\n", prompt + fare("993000"), 0},
+    {"MillionInScientificNotation", "90\n", prompt + fare("1.004e+06"), 0},
+    {"LastUnreducedDistance", "120\n", prompt + fare("1.334e+06"), 0},
+    {"ReductionApplies", "120.5\n", prompt + fare("1.20555e+06"), 0},
+    {"ReducedFare", "121\n", prompt + fare("1.2105e+06"), 0},
+    {"NegativeIsRefused", "-2\n0.5\n", prompt + retry + fare("7500"), 0},
+    {"NegativeZeroIsZero", "-0\n", prompt + fare("0"), 0},
+    {"LongestThatFitsAFloat", "3e34\n", prompt + fare("2.97e+38"), 0},
+    {"FareWouldOverflow", "1e35\n1\n", prompt + retry + fare("15000"), 0},
+    {"NotANumber", "km\n+\n1e39\n5\n", prompt + retry + retry + retry + fare("69000"), 0},
+    {"EmptyInput", "", prompt, 1},
+    {"InputEndsAfterNegative", "-1\n", prompt + retry, 1},
+};
+
+class CabfareDialogue : public testing::TestWithParam<Transcript> {};
+
+TEST_P(CabfareDialogue, MatchesTranscript)
+{
+    expectTranscript(PROGRAM_PATH, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cabfare, CabfareDialogue, testing::ValuesIn(transcripts), transcriptName);
+
+} // namespace

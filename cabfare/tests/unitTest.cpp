@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+float TinhTienTaxi(float distance);
+
+namespace {
+
+// Compared bit for bit: each band step is in float and only the reduction 0.9 in double.
+TEST(TinhTienTaxi, FareOfEachBand)
+{
+    const struct {
+        float distance;
+        float fare;
+    } cases[] = {
+        {0.0f, 0.0f},
+        {0.5f, 7500.0f},
+        {1.0f, 15000.0f},
+        {2.5f, 35250.0f},
+        {3.3f, 46050.0f},
+        {5.0f, 69000.0f},
+        {10.0f, 124000.0f},
+        {89.0f, 993000.0f},
+        {90.0f, 1004000.0f},
+        {120.0f, 1334000.0f},
+        {120.5f, 1205550.0f},
+        {121.0f, 1210500.0f},
+        // Wholly in double, rounded once, this would be 3312270.
+        {333.3f, 3312269.75f},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TinhTienTaxi(c.distance), c.fare) << "distance " << c.distance;
+    }
+}
+
+TEST(TinhTienTaxi, KeepsItsFormulasBelowZero)
+{
+    // The program refuses negative distances; the function itself still applies band 1.
+    EXPECT_EQ(TinhTienTaxi(-2.0f), -30000.0f);
+}
+
+} // namespace

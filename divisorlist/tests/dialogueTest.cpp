@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "transcript.h"
+
+namespace {
+
+const std::string prompt = "Nhap vao so can tim uoc: ";
+const std::string retry = "Khong hop le, vui long nhap so duong: ";
+
+const Transcript transcripts[] = {
+    {"Twelve", "12\n", prompt + "Cac uoc cua 12 la:  1 ; 2 ; 3 ; 4 ; 6 ; 12", 0},
+    {"One", "1\n", prompt + "Cac uoc cua 1 la:  1", 0},
+    {"Two", "2\n", prompt + "Cac uoc cua 2 la:  1 ; 2", 0},
+    {"Prime", "7\n", prompt + "Cac uoc cua 7 la:  1 ; 7", 0},
+    {"PerfectSquare", "36\n", prompt + "Cac uoc cua 36 la:  1 ; 2 ; 3 ; 4 ; 6 ; 9 ; 12 ; 18 ; 36",
+     0},
+    {"ZeroAndNegativeAskedAgain", "0\n-5\n6\n",
+     prompt + retry + retry + "Cac uoc cua 6 la:  1 ; 2 ; 3 ; 6", 0},
+    {"LargestInt", "2147483647\n", prompt + "Cac uoc cua 2147483647 la:  1 ; 2147483647", 0},
+    {"NotANumber", "six\n99999999999\n6\n",
+     prompt + retry + retry + "Cac uoc cua 6 la:  1 ; 2 ; 3 ; 6", 0},
+    {"EmptyInput", "", prompt, 1},
+    {"InputEndsAfterZero", "0\n", prompt + retry, 1},
+};
+
+class DivisorlistDialogue : public testing::TestWithParam<Transcript> {};
+
+TEST_P(DivisorlistDialogue, MatchesTranscript)
+{
+    expectTranscript(PROGRAM_PATH, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Divisorlist, DivisorlistDialogue, testing::ValuesIn(transcripts),
+                         transcriptName);
+
+} // namespace

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "transcript.h"
+
+namespace {
+
+const std::string prompts = "Nhap diem Toan: Nhap diem Ly: Nhap diem Hoa: ";
+const std::string retry = "Loi, nhap lai: ";
+
+const Transcript transcripts[] = {
+    {"Kem", "0\n0\n0\n", prompts + "kem", 0},
+    {"AverageExactlyThreeAndAHalf", "3.5\n3.5\n3.5\n", prompts + "yeu", 0},
+    {"TrungBinh", "5\n5\n5\n", prompts + "trung binh", 0},
+    {"Kha", "6.5\n6.5\n6.5\n", prompts + "kha", 0},
+    {"AverageExactlyEight", "7\n8\n9\n", prompts + "gioi", 0},
+    {"XuatSac", "9\n9\n9\n", prompts + "xuat sac", 0},
+    {"NoUpperBound", "20\n20\n20\n", prompts + "xuat sac", 0},
+    // Toan plus Hoa first, in float: the same marks in another order change the band.
+    {"SumJustBelowTwentySeven", "8.9\n8.9\n9.2\n", prompts + "gioi", 0},
+    {"SumExactlyTwentySeven", "8.9\n9.2\n8.9\n", prompts + "xuat sac", 0},
+    {"JustBelowABound", "4.99\n5\n5\n", prompts + "yeu", 0},
+    {"NegativeMarkAskedAgain", "-1\n7\n8\n9\n",
+     "Nhap diem Toan: " + retry + "Nhap diem Ly: Nhap diem Hoa: gioi", 0},
+    {"EachMarkKeepsItsRetries", "7\n-1\n-2\n8\n9\n",
+     "Nhap diem Toan: Nhap diem Ly: " + retry + retry + "Nhap diem Hoa: gioi", 0},
+    {"NotANumber", "ten\n1e39\n7\n8\n9\n",
+     "Nhap diem Toan: " + retry + retry + "Nhap diem Ly: Nhap diem Hoa: gioi", 0},
+    {"AllOnOneLine", "7 8 9", prompts + "gioi", 0},
+    {"EmptyInput", "", "Nhap diem Toan: ", 1},
+    {"InputEndsAtTheLastMark", "7\n8\n", prompts, 1},
+};
+
+class GradebandDialogue : public testing::TestWithParam<Transcript> {};
+
+TEST_P(GradebandDialogue, MatchesTranscript)
+{
+    expectTranscript(PROGRAM_PATH, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Gradeband, GradebandDialogue, testing::ValuesIn(transcripts),
+                         transcriptName);
+
+} // namespace

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "transcript.h"
+
+namespace {
+
+const std::string prompt = "Nhap so dien: ";
+const std::string retry = "Khong hop le, vui long nhap lai: ";
+
+std::string bill(const std::string& amount)
+{
+    return "So tien phai tra la: " + amount + " dong";
+}
+
+const Transcript transcripts[] = {
+    {"Zero", "0\n", prompt + bill("0"), 0},
+    {"FirstTier", "20\n", prompt + bill("32648"), 0},
+    {"FirstBound", "50\n", prompt + bill("81620"), 0},
+    {"JustAboveFirstBound", "50.5\n", prompt + bill("82463.1"), 0},
+    {"SecondBound", "100\n", prompt + bill("165935"), 0},
+    {"ThirdTier", "120\n", prompt + bill("205227"), 0},
+    {"SixthTier", "401\n", prompt + bill("887191"), 0},
+    {"MillionInScientificNotation", "450\n", prompt + bill("1.02663e+06"), 0},
+    {"NegativeThenValid", "-3\n120\n", prompt + retry + bill("205227"), 0},
+    {"NegativeZeroIsZero", "-0\n", prompt + bill("0"), 0},
+    {"LargestThatFitsAFloat", "1e35\n", prompt + bill("2.8457e+38"), 0},
+    {"AmountWouldOverflow", "1.3e35\n3e38\n20\n", prompt + retry + retry + bill("32648"), 0},
+    {"NotANumber", "abc\n-\n1e39\nnan\ninf\n20\n",
+     prompt + retry + retry + retry + retry + retry + bill("32648"), 0},
+    {"RestOfBadLineDiscarded", "x 5\n20\n", prompt + retry + bill("32648"), 0},
+    {"NoLineBreakAtTheEnd", "20", prompt + bill("32648"), 0},
+    {"EmptyInput", "", prompt, 1},
+    {"InputEndsAfterNegative", "-3\n", prompt + retry, 1},
+    {"InputEndsInsideBadLine", "abc", prompt, 1},
+};
+
+class PowerbillDialogue : public testing::TestWithParam<Transcript> {};
+
+TEST_P(PowerbillDialogue, MatchesTranscript)
+{
+    expectTranscript(PROGRAM_PATH, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Powerbill, PowerbillDialogue, testing::ValuesIn(transcripts),
+                         transcriptName);
+
+} // namespace
