@@ -12,17 +12,16 @@ function(add_transcript_test test)
     gtest_discover_tests(${test} DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# add_program_unit_test(<test> PROGRAM_SOURCES <program sources...> SOURCES <test sources...>
-#                       [INCLUDE_DIRECTORIES <dirs...>])
-# Compiles a program's own sources into a GoogleTest executable with the program's entry
-# renamed to programMain, so that tests can call the program's classes and functions
-# while the program keeps its one-source layout.
+# add_program_unit_test(<test> PROGRAM_SOURCE <program's source> SOURCES <test source>)
+# Builds a GoogleTest executable whose test source includes the program's own source with
+# `#include PROGRAM_SOURCE`, the program's entry renamed to programMain. The tests can so use
+# the program's classes and functions while the program keeps its one-source layout.
 function(add_program_unit_test test)
-    cmake_parse_arguments(ARG "" "" "PROGRAM_SOURCES;SOURCES;INCLUDE_DIRECTORIES" ${ARGN})
-    add_library(${test}_program OBJECT ${ARG_PROGRAM_SOURCES})
-    target_compile_definitions(${test}_program PRIVATE main=programMain)
-    target_include_directories(${test}_program PUBLIC ${ARG_INCLUDE_DIRECTORIES})
+    cmake_parse_arguments(ARG "" "PROGRAM_SOURCE" "SOURCES" ${ARGN})
     add_executable(${test} ${ARG_SOURCES})
-    target_link_libraries(${test} PRIVATE ${test}_program testsupport GTest::gtest_main)
+    target_compile_definitions(${test} PRIVATE
+        main=programMain
+        PROGRAM_SOURCE="${CMAKE_CURRENT_SOURCE_DIR}/${ARG_PROGRAM_SOURCE}")
+    target_link_libraries(${test} PRIVATE testsupport GTest::gtest_main)
     gtest_discover_tests(${test} DISCOVERY_TIMEOUT 60)
 endfunction()

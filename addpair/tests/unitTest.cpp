@@ -2,7 +2,8 @@
 
 #include <climits>
 
-int sumTwoNum(int first, int second);
+// The program itself, with its entry renamed to programMain.
+#include PROGRAM_SOURCE
 
 namespace {
 

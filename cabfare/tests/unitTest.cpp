@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-float TinhTienTaxi(float distance);
+// The program itself, with its entry renamed to programMain.
+#include PROGRAM_SOURCE
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 #include "consoleCapture.h"
 
-int programMain();
+// The program itself, with its entry renamed to programMain.
+#include PROGRAM_SOURCE
 
 namespace {
 

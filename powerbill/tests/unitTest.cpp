@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-float TinhTienDien(float consumption);
+// The program itself, with its entry renamed to programMain.
+#include PROGRAM_SOURCE
 
 namespace {
 
