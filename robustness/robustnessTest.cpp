@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "builtPrograms.h"
+#include "hostileInputs.h"
+#include "outputGrammar.h"
+#include "runProgram.h"
+
+namespace {
+
+constexpr int inputsPerDialogue = 300;
+constexpr int inputsPerDemonstration = 40;
+constexpr auto timeLimit = std::chrono::seconds(10);
+
+using OutputCheck = OutputVerdict (*)(std::string_view);
+
+// One-screen programs: status 0 with a result, or 1 without one, and one line on standard
+// error then.
+const std::map<std::string, OutputCheck> oneScreenPrograms = {
+    {"powerbill", checkPowerbill},     {"cabfare", checkCabfare},
+    {"monthname", checkMonthname},     {"gradeband", checkGradeband},
+    {"notechange", checkNotechange},   {"addpair", checkAddpair},
+    {"divisorlist", checkDivisorlist},
+};
+
+// Programs that ignore their input and always write the same text.
+const std::map<std::string, std::string> demonstrations = {
+    {"orchard", "-2 1 2 5 6 7 \n\n6\n-2"},
+    {"chainlet", "123"},
+    {"bracketcheck", "125"},
+};
+
+// What is wrong with one run, or nothing.
+std::string faultOf(const std::string& program, const ProgramRun& run)
+{
+    if (run.timedOut) {
+        return "did not end within the time limit";
+    }
+    if (run.status != 0 && run.status != 1) {
+        return "ended with status " + std::to_string(run.status) +
+               "; standard error: " + run.errors;
+    }
+    const std::size_t lineBreaks =
+        static_cast<std::size_t>(std::count(run.errors.begin(), run.errors.end(), '\n'));
+    if (run.status == 0 && !run.errors.empty()) {
+        return "wrote to standard error: " + run.errors;
+    }
+    if (run.status == 1 && (lineBreaks != 1 || run.errors.back() != '\n')) {
+        return "standard error is not one line: " + run.errors;
+    }
+    if (const auto demonstration = demonstrations.find(program);
+        demonstration != demonstrations.end()) {
+        return run.output == demonstration->second && run.status == 0
+                   ? ""
+                   : "wrote " + testing::PrintToString(run.output);
+    }
+    OutputVerdict verdict;
+    if (program == "rosterdesk") {
+        verdict = checkRosterdesk(run.output);
+        if (run.status != 0) {
+            return "ended with status 1";
+        }
+    } else {
+        verdict = oneScreenPrograms.at(program)(run.output);
+        if (verdict.wellFormed && verdict.hasResult != (run.status == 0)) {
+            return "status " + std::to_string(run.status) + " does not fit the output";
+        }
+    }
+    return verdict.wellFormed ? "" : "wrote " + testing::PrintToString(run.output);
+}
+
+// Keeps a failing input whole in a file, to be turned into a transcript case, and gives a
+// shortened copy for the failure message.
+std::string keepFailedInput(const std::string& program, std::size_t index, const std::string& input)
+{
+    std::filesystem::create_directories(FAILED_INPUTS_DIR);
+    const std::string path =
+        std::string(FAILED_INPUTS_DIR) + "/" + program + "-" + std::to_string(index) + ".txt";
+    std::ofstream(path, std::ios::binary) << input;
+    const std::string shown = input.size() > 400 ? input.substr(0, 400) + "..." : input;
+    return testing::PrintToString(shown) + "\n(whole input, " + std::to_string(input.size()) +
+           " bytes: " + path + ")";
+}
+
+class Robustness : public testing::TestWithParam<BuiltProgram> {};
+
+TEST_P(Robustness, HostileInputs)
+{
+    const BuiltProgram& program = GetParam();
+    const bool isDemonstration = demonstrations.count(program.name) != 0;
+    const auto inputs =
+        hostileInputs(static_cast<unsigned int>(std::hash<std::string>{}(program.name) % 1000u),
+                      isDemonstration ? inputsPerDemonstration : inputsPerDialogue);
+    int faults = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const ProgramRun run = runProgram(program.path, inputs[i], timeLimit);
+        const std::string fault = faultOf(program.name, run);
+        if (!fault.empty() && ++faults <= 3) {
+            ADD_FAILURE() << program.name << " " << fault
+                          << "\ninput: " << keepFailedInput(program.name, i, inputs[i]);
+        }
+    }
+    const auto elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+    EXPECT_EQ(faults, 0) << "of " << inputs.size() << " inputs";
+    RecordProperty("inputs", static_cast<int>(inputs.size()));
+    RecordProperty("millisecondsPerRun",
+                   std::to_string(elapsed.count() / static_cast<double>(inputs.size())));
+    std::cout << program.name << ": " << inputs.size() << " inputs, "
+              << elapsed.count() / static_cast<double>(inputs.size()) << " ms per run\n";
+}
+
+std::string programName(const testing::TestParamInfo<BuiltProgram>& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgram, Robustness, testing::ValuesIn(builtPrograms), programName);
+
+// The input set stays the same from run to run, so a failure can be repeated.
+TEST(HostileInputs, AreRepeatableAndVaried)
+{
+    const auto inputs = hostileInputs(7, 300);
+    EXPECT_EQ(inputs, hostileInputs(7, 300));
+    EXPECT_NE(inputs, hostileInputs(8, 300));
+    EXPECT_EQ(inputs.front(), "");
+    const auto has = [&](auto predicate) {
+        return std::any_of(inputs.begin(), inputs.end(), predicate);
+    };
+    EXPECT_TRUE(has([](const std::string& s) { return s.find('\0') != std::string::npos; }));
+    EXPECT_TRUE(has([](const std::string& s) { return s.size() > 2000; }));
+    EXPECT_TRUE(has([](const std::string& s) { return !s.empty() && s.back() != '\n'; }));
+    EXPECT_TRUE(has([](const std::string& s) { return s.find("nan") != std::string::npos; }));
+}
+
+} // namespace
