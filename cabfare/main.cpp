@@ -1,37 +1,17 @@
+// Taxi fare: asks for a distance in kilometres and prints the fare in dong. A negative
+// distance, or one whose fare would not fit a float, is asked for again.
 #include <cmath>
 #include <iostream>
 #include <limits>
 
-// Input policy, the same in every program: an answer that is not a number has the rest of
-// its line discarded and is asked for again with the retry message. At the end of input
-// readNumber returns false, and the program stops with status 1 without a result.
-
-void discardRestOfLine()
-{
-    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-}
-
+// The input policy, defined at the bottom of this file.
+void writePrompt(const char* text);
+void discardRestOfLine();
 template <typename Number>
-bool readNumber(Number& value, const char* retryPrompt)
-{
-    while (!(std::cin >> value)) {
-        if (std::cin.eof()) {
-            return false;
-        }
-        std::cin.clear();
-        discardRestOfLine();
-        if (!std::cin.eof()) { // nobody is left to answer once the input has ended
-            std::cout << retryPrompt;
-        }
-    }
-    return true;
-}
-
-int reportEndOfInput()
-{
-    std::cerr << "cabfare: input ended before an answer was accepted\n";
-    return 1;
-}
+bool readNumber(Number& value, const char* retryPrompt);
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable);
+int reportEndOfInput();
 
 // The taxi fare for a distance of at least 0 km: 15000 dong for the first kilometre, 13500
 // a kilometre up to 5 km, 11000 a kilometre beyond, and 10 % off the whole fare over
@@ -49,7 +29,8 @@ float TinhTienTaxi(float distance)
         return fare;
     }
     // The reduction factor 0.9 is a double: the fare is widened, multiplied in double
-    // precision, and the product narrowed back to float.
+    // precision, and the product narrowed back to float. It is smaller than the fare, so
+    // it always fits a float.
     return static_cast<float>(static_cast<double>(fare) * 0.9);
 }
 
@@ -61,21 +42,75 @@ bool isValidDistance(float distance)
 
 int main()
 {
-    const char* retryPrompt = "Khong hop le, vui long nhap lai: ";
-    std::cout << "Nhap so km: ";
     float distance = 0;
-    if (!readNumber(distance, retryPrompt)) {
+    if (!askNumber("Nhap so km: ", "Khong hop le, vui long nhap lai: ", distance,
+                   isValidDistance)) {
         return reportEndOfInput();
-    }
-    while (!isValidDistance(distance)) {
-        std::cout << retryPrompt;
-        if (!readNumber(distance, retryPrompt)) {
-            return reportEndOfInput();
-        }
     }
     if (distance == 0.0f) {
         distance = 0.0f; // "-0" reads as negative zero, which would print as -0
     }
     std::cout << "Gia taxi la: " << TinhTienTaxi(distance) << " dong";
     return 0;
+}
+
+// ---- Input policy: this block is the same in every program that reads numbers ----
+// An answer that is not a number (letters, a lone sign, a value outside the type's range)
+// has the rest of its line discarded and is asked for again. Once the input has ended no
+// prompt is written any more: nobody is left to answer it.
+
+// Writes a prompt or a retry message, unless the input has already ended.
+void writePrompt(const char* text)
+{
+    if (!std::cin.eof()) {
+        std::cout << text; // std::cin is tied to std::cout: it is flushed before each read
+    }
+}
+
+void discardRestOfLine()
+{
+    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+// Reads one number, writing `retryPrompt` after every answer that is not a number. False
+// when the input ends first.
+template <typename Number>
+bool readNumber(Number& value, const char* retryPrompt)
+{
+    while (!(std::cin >> value)) {
+        if (std::cin.eof()) {
+            return false;
+        }
+        std::cin.clear();
+        discardRestOfLine();
+        writePrompt(retryPrompt);
+    }
+    return true;
+}
+
+// Writes `prompt` and reads a number until `isAcceptable` holds for it, writing
+// `retryPrompt` before each new read. False when the input ends first.
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable)
+{
+    writePrompt(prompt);
+    if (!readNumber(value, retryPrompt)) {
+        return false;
+    }
+    while (!isAcceptable(value)) {
+        writePrompt(retryPrompt);
+        if (!readNumber(value, retryPrompt)) {
+            return false;
+        }
+    }
+    return true;
+}
+// ---- End of the input policy ----
+
+// At the end of input before an accepted answer the program has not done its job: one line
+// on standard error and exit status 1.
+int reportEndOfInput()
+{
+    std::cerr << "cabfare: input ended before an answer was accepted\n";
+    return 1;
 }

@@ -1,36 +1,17 @@
+// Banknote change: asks for an amount in dong and prints the fewest notes of 2000, 1000 and
+// 500 dong that make it up. A negative amount, or one that is not a multiple of 500, is
+// asked for again.
 #include <iostream>
 #include <limits>
 
-// Input policy, the same in every program: an answer that is not a number has the rest of
-// its line discarded and is asked for again with the retry message. At the end of input
-// readNumber returns false, and the program stops with status 1 without a result.
-
-void discardRestOfLine()
-{
-    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-}
-
+// The input policy, defined at the bottom of this file.
+void writePrompt(const char* text);
+void discardRestOfLine();
 template <typename Number>
-bool readNumber(Number& value, const char* retryPrompt)
-{
-    while (!(std::cin >> value)) {
-        if (std::cin.eof()) {
-            return false;
-        }
-        std::cin.clear();
-        discardRestOfLine();
-        if (!std::cin.eof()) { // nobody is left to answer once the input has ended
-            std::cout << retryPrompt;
-        }
-    }
-    return true;
-}
-
-int reportEndOfInput()
-{
-    std::cerr << "notechange: input ended before an answer was accepted\n";
-    return 1;
-}
+bool readNumber(Number& value, const char* retryPrompt);
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable);
+int reportEndOfInput();
 
 // Only whole multiples of 500 dong can be paid in notes of 2000, 1000 and 500.
 bool isValidAmount(int amount)
@@ -40,17 +21,10 @@ bool isValidAmount(int amount)
 
 int main()
 {
-    const char* retryPrompt = "So tien khong hop le, vui long nhap lai: ";
-    std::cout << "Nhap so tien: ";
     int amount = 0;
-    if (!readNumber(amount, retryPrompt)) {
+    if (!askNumber("Nhap so tien: ", "So tien khong hop le, vui long nhap lai: ", amount,
+                   isValidAmount)) {
         return reportEndOfInput();
-    }
-    while (!isValidAmount(amount)) {
-        std::cout << retryPrompt;
-        if (!readNumber(amount, retryPrompt)) {
-            return reportEndOfInput();
-        }
     }
     // Whole integers throughout, so that every amount gives exact counts.
     const int thousands = amount / 1000;
@@ -69,4 +43,65 @@ int main()
         std::cout << " va 1 to 500 dong";
     }
     return 0;
+}
+
+// ---- Input policy: this block is the same in every program that reads numbers ----
+// An answer that is not a number (letters, a lone sign, a value outside the type's range)
+// has the rest of its line discarded and is asked for again. Once the input has ended no
+// prompt is written any more: nobody is left to answer it.
+
+// Writes a prompt or a retry message, unless the input has already ended.
+void writePrompt(const char* text)
+{
+    if (!std::cin.eof()) {
+        std::cout << text; // std::cin is tied to std::cout: it is flushed before each read
+    }
+}
+
+void discardRestOfLine()
+{
+    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+// Reads one number, writing `retryPrompt` after every answer that is not a number. False
+// when the input ends first.
+template <typename Number>
+bool readNumber(Number& value, const char* retryPrompt)
+{
+    while (!(std::cin >> value)) {
+        if (std::cin.eof()) {
+            return false;
+        }
+        std::cin.clear();
+        discardRestOfLine();
+        writePrompt(retryPrompt);
+    }
+    return true;
+}
+
+// Writes `prompt` and reads a number until `isAcceptable` holds for it, writing
+// `retryPrompt` before each new read. False when the input ends first.
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable)
+{
+    writePrompt(prompt);
+    if (!readNumber(value, retryPrompt)) {
+        return false;
+    }
+    while (!isAcceptable(value)) {
+        writePrompt(retryPrompt);
+        if (!readNumber(value, retryPrompt)) {
+            return false;
+        }
+    }
+    return true;
+}
+// ---- End of the input policy ----
+
+// At the end of input before an accepted answer the program has not done its job: one line
+// on standard error and exit status 1.
+int reportEndOfInput()
+{
+    std::cerr << "notechange: input ended before an answer was accepted\n";
+    return 1;
 }

@@ -1,37 +1,18 @@
+// Electricity bill: asks for a consumption in units and prints the amount to pay under a
+// six-tier tariff with a final factor of 1.1. A negative consumption, or one whose amount
+// would not fit a float, is asked for again.
 #include <cmath>
 #include <iostream>
 #include <limits>
 
-// Input policy, the same in every program: an answer that is not a number has the rest of
-// its line discarded and is asked for again with the retry message. At the end of input
-// readNumber returns false, and the program stops with status 1 without a result.
-
-void discardRestOfLine()
-{
-    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-}
-
+// The input policy, defined at the bottom of this file.
+void writePrompt(const char* text);
+void discardRestOfLine();
 template <typename Number>
-bool readNumber(Number& value, const char* retryPrompt)
-{
-    while (!(std::cin >> value)) {
-        if (std::cin.eof()) {
-            return false;
-        }
-        std::cin.clear();
-        discardRestOfLine();
-        if (!std::cin.eof()) { // nobody is left to answer once the input has ended
-            std::cout << retryPrompt;
-        }
-    }
-    return true;
-}
-
-int reportEndOfInput()
-{
-    std::cerr << "powerbill: input ended before an answer was accepted\n";
-    return 1;
-}
+bool readNumber(Number& value, const char* retryPrompt);
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable);
+int reportEndOfInput();
 
 // The amount to pay for a consumption of electricity units, under six tiers. Each tier's
 // base amount is the full charge of all lower tiers, so the amount is continuous at every
@@ -54,7 +35,14 @@ float TinhTienDien(float consumption)
     }
     // The final factor 1.1 is a double: the amount is widened, multiplied in double
     // precision, and the product narrowed back to float.
-    return static_cast<float>(static_cast<double>(amount) * 1.1);
+    const double withFactor = static_cast<double>(amount) * 1.1;
+    // Narrowing a double beyond the float range is undefined behaviour. Every double from
+    // this bound on rounds to infinity in IEEE arithmetic, so that is the result given.
+    constexpr double firstBeyondFloat = 0x1.ffffffp127;
+    if (withFactor >= firstBeyondFloat) {
+        return std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(withFactor);
 }
 
 // Negative consumption is refused, and so is one so large that the amount overflows a float.
@@ -65,21 +53,75 @@ bool isValidConsumption(float consumption)
 
 int main()
 {
-    const char* retryPrompt = "Khong hop le, vui long nhap lai: ";
-    std::cout << "Nhap so dien: ";
     float consumption = 0;
-    if (!readNumber(consumption, retryPrompt)) {
+    if (!askNumber("Nhap so dien: ", "Khong hop le, vui long nhap lai: ", consumption,
+                   isValidConsumption)) {
         return reportEndOfInput();
-    }
-    while (!isValidConsumption(consumption)) {
-        std::cout << retryPrompt;
-        if (!readNumber(consumption, retryPrompt)) {
-            return reportEndOfInput();
-        }
     }
     if (consumption == 0.0f) {
         consumption = 0.0f; // "-0" reads as negative zero, which would print as -0
     }
     std::cout << "So tien phai tra la: " << TinhTienDien(consumption) << " dong";
     return 0;
+}
+
+// ---- Input policy: this block is the same in every program that reads numbers ----
+// An answer that is not a number (letters, a lone sign, a value outside the type's range)
+// has the rest of its line discarded and is asked for again. Once the input has ended no
+// prompt is written any more: nobody is left to answer it.
+
+// Writes a prompt or a retry message, unless the input has already ended.
+void writePrompt(const char* text)
+{
+    if (!std::cin.eof()) {
+        std::cout << text; // std::cin is tied to std::cout: it is flushed before each read
+    }
+}
+
+void discardRestOfLine()
+{
+    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+// Reads one number, writing `retryPrompt` after every answer that is not a number. False
+// when the input ends first.
+template <typename Number>
+bool readNumber(Number& value, const char* retryPrompt)
+{
+    while (!(std::cin >> value)) {
+        if (std::cin.eof()) {
+            return false;
+        }
+        std::cin.clear();
+        discardRestOfLine();
+        writePrompt(retryPrompt);
+    }
+    return true;
+}
+
+// Writes `prompt` and reads a number until `isAcceptable` holds for it, writing
+// `retryPrompt` before each new read. False when the input ends first.
+template <typename Number, typename Check>
+bool askNumber(const char* prompt, const char* retryPrompt, Number& value, Check isAcceptable)
+{
+    writePrompt(prompt);
+    if (!readNumber(value, retryPrompt)) {
+        return false;
+    }
+    while (!isAcceptable(value)) {
+        writePrompt(retryPrompt);
+        if (!readNumber(value, retryPrompt)) {
+            return false;
+        }
+    }
+    return true;
+}
+// ---- End of the input policy ----
+
+// At the end of input before an accepted answer the program has not done its job: one line
+// on standard error and exit status 1.
+int reportEndOfInput()
+{
+    std::cerr << "powerbill: input ended before an answer was accepted\n";
+    return 1;
 }

@@ -20,6 +20,8 @@ const Transcript transcripts[] = {
     {"EmptyInput", "", first, 1},
     {"InputEndsAfterTheFirst", "3\n", prompts, 1},
     {"InputEndsInsideBadLine", "3\nfour", prompts, 1},
+    // Once the input has ended, no prompt is written: nobody is left to answer it.
+    {"InputEndsWithTheFirst", "3", first, 1},
 };
 
 class AddpairDialogue : public testing::TestWithParam<Transcript> {};

@@ -31,6 +31,8 @@ const Transcript transcripts[] = {
     {"NotANumber", "km\n+\n1e39\n5\n", prompt + retry + retry + retry + fare("69000"), 0},
     {"EmptyInput", "", prompt, 1},
     {"InputEndsAfterNegative", "-1\n", prompt + retry, 1},
+    // Once the input has ended, no retry message is written: nobody is left to answer it.
+    {"RefusedLastAnswerWithoutLineBreak", "-1", prompt, 1},
 };
 
 class CabfareDialogue : public testing::TestWithParam<Transcript> {};

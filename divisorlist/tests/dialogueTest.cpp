@@ -21,6 +21,8 @@ const Transcript transcripts[] = {
      prompt + retry + retry + "Cac uoc cua 6 la:  1 ; 2 ; 3 ; 6", 0},
     {"EmptyInput", "", prompt, 1},
     {"InputEndsAfterZero", "0\n", prompt + retry, 1},
+    // Once the input has ended, no retry message is written: nobody is left to answer it.
+    {"RefusedLastAnswerWithoutLineBreak", "0", prompt, 1},
 };
 
 class DivisorlistDialogue : public testing::TestWithParam<Transcript> {};

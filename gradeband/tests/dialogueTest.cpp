@@ -28,6 +28,9 @@ const Transcript transcripts[] = {
     {"AllOnOneLine", "7 8 9", prompts + "gioi", 0},
     {"EmptyInput", "", "Nhap diem Toan: ", 1},
     {"InputEndsAtTheLastMark", "7\n8\n", prompts, 1},
+    // Once the input has ended, no prompt or retry message is written.
+    {"InputEndsWithAMark", "7\n8", "Nhap diem Toan: Nhap diem Ly: ", 1},
+    {"InputEndsWithARefusedMark", "7\n8\n-1", prompts, 1},
 };
 
 class GradebandDialogue : public testing::TestWithParam<Transcript> {};

@@ -19,7 +19,9 @@ const Transcript transcripts[] = {
     {"NotANumber", "march\n99999999999\n-\n3\n", prompt + retry + retry + retry + "March", 0},
     {"FractionStopsAtThePoint", "3.9\n", prompt + "March", 0},
     {"EmptyInput", "", prompt, 1},
-    {"InputEndsAfterZero", "0", prompt + retry, 1},
+    {"InputEndsAfterZero", "0\n", prompt + retry, 1},
+    // Once the input has ended, no retry message is written: nobody is left to answer it.
+    {"RefusedLastAnswerWithoutLineBreak", "0", prompt, 1},
 };
 
 class MonthnameDialogue : public testing::TestWithParam<Transcript> {};

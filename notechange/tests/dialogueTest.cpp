@@ -34,6 +34,8 @@ const Transcript transcripts[] = {
      0},
     {"EmptyInput", "", prompt, 1},
     {"InputEndsAfterRefusal", "1234\n", prompt + retry, 1},
+    // Once the input has ended, no retry message is written: nobody is left to answer it.
+    {"RefusedLastAnswerWithoutLineBreak", "1234", prompt, 1},
 };
 
 class NotechangeDialogue : public testing::TestWithParam<Transcript> {};

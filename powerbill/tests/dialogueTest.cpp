@@ -31,6 +31,8 @@ const Transcript transcripts[] = {
     {"NoLineBreakAtTheEnd", "20", prompt + bill("32648"), 0},
     {"EmptyInput", "", prompt, 1},
     {"InputEndsAfterNegative", "-3\n", prompt + retry, 1},
+    // Once the input has ended, no retry message is written: nobody is left to answer it.
+    {"RefusedLastAnswerWithoutLineBreak", "-3", prompt, 1},
     {"InputEndsInsideBadLine", "abc", prompt, 1},
 };
 

@@ -41,7 +41,12 @@ const Transcript transcripts[] = {
      menu + "DON'T EXIST\n" + again + menu + "DON'T EXIST\n" + again + nothingSaved, 0},
     {"UpperCaseYEnds", "5\nY\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
     {"AnyOtherAnswerEnds", "5\nx\n", menu + "DON'T EXIST\n" + again + nothingSaved, 0},
-    {"YesRepeatsOnce", "5\nyes\n5\nno\n",
+    // Only the first character answers: "es" meets the next choice read, which is not a
+    // number, so its line is discarded and "Type here: " is written again.
+    {"YesTakesOnlyItsY", "5\nyes\n5\nno\n",
+     menu + "DON'T EXIST\n" + again + menu + "Type here: DON'T EXIST\n" + again + nothingSaved, 0},
+    // What follows the y on its line is the next choice.
+    {"ChoiceOnTheAnswerLine", "5\ny5\nn\n",
      menu + "DON'T EXIST\n" + again + menu + "DON'T EXIST\n" + again + nothingSaved, 0},
     {"BlankAfterChoiceIsTheDiscardedCharacter", "1 Ann\n01/01/90\nS01\nRoad\n1\nday\nn\n",
      menu + common + again + "\nManager \"Ann\", ID \"S01\", salary 7\n", 0},
@@ -70,8 +75,15 @@ const Transcript transcripts[] = {
      0},
     {"InputEndsAfterABadFigure", "2\n" + answers("P", "2") + "lots",
      menu + common + "Overtime: " + nothingSaved, 0},
+    // Once the input has ended, no prompt is written; a last answer still counts.
     {"LastAnswerWithoutLineBreak", "4\n" + answers("T", "4") + "3",
-     menu + common + "Error found: " + again + "\nTester \"T\", ID \"4\", salary 17.8\n", 0},
+     menu + common + "Error found: " + "\nTester \"T\", ID \"4\", salary 17.8\n", 0},
+    {"InputEndsWithTheChoice", "1", menu + nothingSaved, 0},
+    {"InputEndsWithAChoiceOutsideTheMenu", "5", menu + "DON'T EXIST\n" + nothingSaved, 0},
+    {"InputEndsWithTheCoefficient", "1\nAnn\nd\nS01\na\n2.5",
+     menu + "Name: Day of birth: ID: Address: He so luong: " + nothingSaved, 0},
+    {"NegativeZeroSalaryIsZero", "1\nZ\nd\nZ1\na\n-0\ns\nn\n",
+     menu + common + again + "\nManager \"Z\", ID \"Z1\", salary 0\n", 0},
     {"SalaryTooLargeToShow", "1\nBig\nd\nB1\na\n3e38\ns\nn\n",
      menu + common + again + "\nManager \"Big\", ID \"B1\", salary out of range\n", 0},
 };

@@ -185,12 +185,26 @@ TEST(SetAllInformation, OneCharacterIsDiscardedAfterTheFactor)
 TEST(SetAllInformation, EndOfInputStopsTheQuestions)
 {
     designer bob;
+    bob.setId("kept id");
     bob.setStartedDay("kept");
     bob.setSalaryFactor(9.0f);
     const std::string output = runWithConsole("Bob\nd\n", [&] { bob.setAllInformation(); });
     EXPECT_EQ(output, "Name: Day of birth: ID: ");
     EXPECT_EQ(bob.getName(), "Bob");
+    EXPECT_EQ(bob.getId(), "kept id"); // the field whose prompt met the end of input
     EXPECT_EQ(bob.getSalaryFactor(), 9.0f);
+    EXPECT_EQ(bob.getStartedDay(), "kept");
+}
+
+TEST(SetAllInformation, NoPromptOnceInputHasEnded)
+{
+    // The last answer ends without a line break: the input has ended with it.
+    designer bob;
+    bob.setStartedDay("kept");
+    const std::string output =
+        runWithConsole("Bob\nd\ni\na\n2.5", [&] { bob.setAllInformation(); });
+    EXPECT_EQ(output, "Name: Day of birth: ID: Address: He so luong: ");
+    EXPECT_EQ(bob.getSalaryFactor(), 2.5f);
     EXPECT_EQ(bob.getStartedDay(), "kept");
 }
 

@@ -11,7 +11,7 @@ void myDesignerInformation(std::vector<staff*>& personnel, addInfo factory)
     saveInfo(name, id, dob, address, heSoLuong, startedDay);
     float bonus = 0;
     // Nothing is discarded after the figure: the menu's next read skips the line feed.
-    if (!std::cin || !askNumber("Bonus: ", bonus)) {
+    if (!std::cin || !askAnyNumber("Bonus: ", bonus)) {
         return; // input ended before the record was complete
     }
     const designer record =

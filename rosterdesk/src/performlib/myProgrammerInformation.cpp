@@ -11,7 +11,7 @@ void myProgrammerInformation(std::vector<staff*>& personnel, addInfo factory)
     saveInfo(name, id, dob, address, heSoLuong, startedDay);
     float overTime = 0;
     // Nothing is discarded after the figure: the menu's next read skips the line feed.
-    if (!std::cin || !askNumber("Overtime: ", overTime)) {
+    if (!std::cin || !askAnyNumber("Overtime: ", overTime)) {
         return; // input ended before the record was complete
     }
     const programmer record =

@@ -11,7 +11,7 @@ void myTesterInformation(std::vector<staff*>& personnel, addInfo factory)
     saveInfo(name, id, dob, address, heSoLuong, startedDay);
     int error = 0;
     // Nothing is discarded after the figure: the menu's next read skips the line feed.
-    if (!std::cin || !askNumber("Error found: ", error)) {
+    if (!std::cin || !askAnyNumber("Error found: ", error)) {
         return; // input ended before the record was complete
     }
     const tester record =

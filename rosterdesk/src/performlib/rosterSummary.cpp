@@ -25,10 +25,13 @@ const char* roleOf(staff* record)
 }
 
 // A coefficient near the top of the float range makes the salary overflow; say so rather
-// than print inf.
+// than print inf. A zero salary may be a negative zero (a coefficient of -0), written as 0.
 void writeSalary(staff* record)
 {
-    const float salary = record->calSalary();
+    float salary = record->calSalary();
+    if (salary == 0.0f) {
+        salary = 0.0f;
+    }
     if (std::isfinite(salary)) {
         std::cout << "salary " << salary;
     } else {

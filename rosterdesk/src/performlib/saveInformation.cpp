@@ -8,7 +8,7 @@ void saveInfo(std::string& name, std::string& id, std::string& dob, std::string&
               float& heSoLuong, std::string& startedDay)
 {
     if (askLine("Name: ", name) && askLine("Day of birth: ", dob) && askLine("ID: ", id) &&
-        askLine("Address: ", address) && askNumber("He so luong: ", heSoLuong)) {
+        askLine("Address: ", address) && askAnyNumber("He so luong: ", heSoLuong)) {
         std::cin.ignore(); // exactly one character, normally the line feed after the number
         askLine("Started Day: ", startedDay);
     }

@@ -46,7 +46,7 @@ void mySystem(std::vector<staff*>& personnel)
     while (ans == 'y') {
         writeMenu();
         int choice = 0;
-        if (!askNumber("Type here: ", choice)) {
+        if (!askAnyNumber("Type here: ", choice)) {
             return;
         }
         std::cin.ignore(); // exactly one character, normally the line feed after the number
@@ -54,10 +54,11 @@ void mySystem(std::vector<staff*>& personnel)
         if (!std::cin) {
             return; // input ended inside the record
         }
-        std::cout << "Do you want to do again('y' for yes and 'n' for no): ";
+        writePrompt("Do you want to do again('y' for yes and 'n' for no): ");
+        // One character, blanks and line breaks before it skipped. Whatever follows it on the
+        // line stays in the input for the next read: after "y5" the 5 is the next choice.
         if (!(std::cin >> ans)) {
             return;
         }
-        discardRestOfLine(); // the answer is its first character: "yes" counts once
     }
 }

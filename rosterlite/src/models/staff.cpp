@@ -1,33 +1,46 @@
 #include "staff.h"
 
+#include <iostream>
 #include <limits>
 
 namespace {
+
+// Writes a prompt, unless the input has already ended: nobody is left to answer it then.
+void writePrompt(const char* text)
+{
+    if (!std::cin.eof()) {
+        std::cout << text;
+    }
+}
 
 void discardRestOfLine()
 {
     std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
 }
 
+// Reads a whole line into `answer`. At the end of input `answer` keeps its value.
 bool askLine(const char* prompt, std::string& answer)
 {
-    std::cout << prompt;
-    return static_cast<bool>(std::getline(std::cin, answer));
+    writePrompt(prompt);
+    std::string line;
+    if (!std::getline(std::cin, line)) {
+        return false;
+    }
+    answer = line;
+    return true;
 }
 
 // Asks until the answer is a number; false when input ends first.
 bool askNumber(const char* prompt, float& value)
 {
-    std::cout << prompt;
+    writePrompt(prompt);
     while (!(std::cin >> value)) {
         if (std::cin.eof()) {
             return false;
         }
         std::cin.clear();
         discardRestOfLine();
-        if (!std::cin.eof()) { // nobody is left to answer once the input has ended
-            std::cout << prompt;
-        }
+        writePrompt(prompt);
     }
     return true;
 }
@@ -47,7 +60,7 @@ void staff::setAllInformation()
 
 void staff::askFigure(const char* prompt, float& figure)
 {
-    std::cout << prompt;
+    writePrompt(prompt);
     float answer = 0;
     if (std::cin >> answer) {
         figure = answer;
@@ -55,4 +68,9 @@ void staff::askFigure(const char* prompt, float& figure)
         std::cin.clear();
         discardRestOfLine();
     }
+}
+
+void staff::writeRefusal()
+{
+    std::cout << "Don't have this feature in this staff";
 }

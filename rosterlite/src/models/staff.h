@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iostream>
 #include <string>
 
 // A member of staff: six common fields, and role operations that prompt for a role's own
@@ -10,7 +9,8 @@
 // Reading rules of the role operations: the answer is one float read with formatted input.
 // When it is not a number, the figure keeps its value, the stream's error is cleared and
 // the rest of the line is discarded, so that the caller's next read works. At the end of
-// input the figure keeps its value and std::cin stays at its end.
+// input the figure keeps its value and std::cin stays at its end. Once the input has ended,
+// no prompt is written any more.
 //
 // Number fields start at zero, text fields empty. Records are not meant to be destroyed
 // through a pointer to staff: the class declares no destructor.
@@ -59,5 +59,6 @@ class staff {
     static void askFigure(const char* prompt, float& figure);
 
   private:
-    static void writeRefusal() { std::cout << "Don't have this feature in this staff"; }
+    // Writes "Don't have this feature in this staff", with no line break.
+    static void writeRefusal();
 };

@@ -14,7 +14,7 @@ class programmer : public staff {
         // 0.1 is a double constant: the overtime pay and the sum are formed in double
         // precision, and only the final sum is narrowed back to float.
         const double overtimePay = static_cast<double>(overTime) * 0.1;
-        return static_cast<float>(overtimePay + static_cast<double>(base));
+        return narrowToFloat(overtimePay + static_cast<double>(base));
     }
 
   private:

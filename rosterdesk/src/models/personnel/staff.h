@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 
 // A member of staff: the six fields that every role has, with a getter and a setter each.
@@ -30,6 +31,21 @@ class staff {
     virtual float calSalary() = 0;
 
   protected:
+    // The nearest float to a double salary. Narrowing a double beyond the float range is
+    // undefined behaviour; every double from the bound below on rounds to infinity in IEEE
+    // arithmetic, so that is the result given.
+    static float narrowToFloat(double value)
+    {
+        constexpr double firstBeyondFloat = 0x1.ffffffp127;
+        if (value >= firstBeyondFloat) {
+            return std::numeric_limits<float>::infinity();
+        }
+        if (value <= -firstBeyondFloat) {
+            return -std::numeric_limits<float>::infinity();
+        }
+        return static_cast<float>(value);
+    }
+
     std::string name;
     std::string id;
     std::string dob;

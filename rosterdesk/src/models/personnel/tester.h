@@ -14,7 +14,7 @@ class tester : public staff {
         // Like the programmer's overtime: the double constant 0.1 makes the sum a double,
         // narrowed back to float once. Every int is exact as a double.
         const double errorPay = static_cast<double>(error) * 0.1;
-        return static_cast<float>(errorPay + static_cast<double>(base));
+        return narrowToFloat(errorPay + static_cast<double>(base));
     }
 
   private:
