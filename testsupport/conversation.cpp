@@ -52,3 +52,8 @@ void expectConversation(const std::string& programPath, const Conversation& conv
         EXPECT_EQ(program.errors(), "");
     }
 }
+
+std::string conversationName(const testing::TestParamInfo<Conversation>& info)
+{
+    return info.param.name;
+}

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 // One turn of a conversation: the text that the program must have written, and flushed, by
 // the time it waits for input, and the answer typed once that text has arrived.
 struct Turn {
@@ -33,3 +35,15 @@ constexpr int promptWaitSeconds = 5;
 // test with the prompt named (typically it was written but not flushed before the read);
 // output that differs from the prompts and the ending fails it too.
 void expectConversation(const std::string& programPath, const Conversation& conversation);
+
+std::string conversationName(const testing::TestParamInfo<Conversation>& info);
+
+// Declares the parameterised suite `Suite` that drives the program at PROGRAM_PATH through
+// each conversation of `table`, answer by answer.
+#define CONVERSATION_TESTS(Prefix, Suite, table)                                                   \
+    class Suite : public testing::TestWithParam<Conversation> {};                                  \
+    TEST_P(Suite, AnswersEachPromptAsItAppears)                                                    \
+    {                                                                                              \
+        expectConversation(PROGRAM_PATH, GetParam());                                              \
+    }                                                                                              \
+    INSTANTIATE_TEST_SUITE_P(Prefix, Suite, testing::ValuesIn(table), conversationName)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -24,13 +25,18 @@ const Transcript transcripts[] = {
     {"InputEndsWithTheFirst", "3", first, 1},
 };
 
-class AddpairDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Addpair, AddpairDialogue, transcripts);
 
-TEST_P(AddpairDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt must be visible before the program waits
+// for its answer.
+const Conversation conversations[] = {
+    {"TwoPrompts", {{first, "3\n"}, {second, "4\n"}}, "Tong cua 2 so 3 va 4 la 7", 0},
+    {"SamePromptAfterNotANumber",
+     {{first, "three\n"}, {first, "3\n"}, {second, "-\n"}, {second, "4\n"}},
+     "Tong cua 2 so 3 va 4 la 7",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Addpair, AddpairDialogue, testing::ValuesIn(transcripts), transcriptName);
+CONVERSATION_TESTS(Addpair, AddpairConversation, conversations);
 
 } // namespace

@@ -9,14 +9,6 @@ const Transcript transcripts[] = {
     {"InputIsIgnored", "([)]\n{}\n", "125", 0},
 };
 
-class BracketcheckProgram : public testing::TestWithParam<Transcript> {};
-
-TEST_P(BracketcheckProgram, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Bracketcheck, BracketcheckProgram, testing::ValuesIn(transcripts),
-                         transcriptName);
+TRANSCRIPT_TESTS(Bracketcheck, BracketcheckProgram, transcripts);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -35,13 +36,18 @@ const Transcript transcripts[] = {
     {"RefusedLastAnswerWithoutLineBreak", "-1", prompt, 1},
 };
 
-class CabfareDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Cabfare, CabfareDialogue, transcripts);
 
-TEST_P(CabfareDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"Prompt", {{prompt, "2.5\n"}}, fare("35250"), 0},
+    {"RetryAfterRefusalAndAfterNotANumber",
+     {{prompt, "-2\n"}, {retry, "km\n"}, {retry, "5\n"}},
+     fare("69000"),
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Cabfare, CabfareDialogue, testing::ValuesIn(transcripts), transcriptName);
+CONVERSATION_TESTS(Cabfare, CabfareConversation, conversations);
 
 } // namespace

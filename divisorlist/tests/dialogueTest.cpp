@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -25,14 +26,18 @@ const Transcript transcripts[] = {
     {"RefusedLastAnswerWithoutLineBreak", "0", prompt, 1},
 };
 
-class DivisorlistDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Divisorlist, DivisorlistDialogue, transcripts);
 
-TEST_P(DivisorlistDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"Prompt", {{prompt, "12\n"}}, "Cac uoc cua 12 la:  1 ; 2 ; 3 ; 4 ; 6 ; 12", 0},
+    {"RetryAfterRefusalAndAfterNotANumber",
+     {{prompt, "0\n"}, {retry, "six\n"}, {retry, "6\n"}},
+     "Cac uoc cua 6 la:  1 ; 2 ; 3 ; 6",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Divisorlist, DivisorlistDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Divisorlist, DivisorlistConversation, conversations);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -33,14 +34,26 @@ const Transcript transcripts[] = {
     {"InputEndsWithARefusedMark", "7\n8\n-1", prompts, 1},
 };
 
-class GradebandDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Gradeband, GradebandDialogue, transcripts);
 
-TEST_P(GradebandDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"ThreePrompts",
+     {{"Nhap diem Toan: ", "7\n"}, {"Nhap diem Ly: ", "8\n"}, {"Nhap diem Hoa: ", "9\n"}},
+     "gioi",
+     0},
+    {"RetryOnEachMark",
+     {{"Nhap diem Toan: ", "-1\n"},
+      {retry, "7\n"},
+      {"Nhap diem Ly: ", "ten\n"},
+      {retry, "8\n"},
+      {"Nhap diem Hoa: ", "-9\n"},
+      {retry, "9\n"}},
+     "gioi",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Gradeband, GradebandDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Gradeband, GradebandConversation, conversations);
 
 } // namespace

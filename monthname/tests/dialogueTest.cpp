@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -24,14 +25,18 @@ const Transcript transcripts[] = {
     {"RefusedLastAnswerWithoutLineBreak", "0", prompt, 1},
 };
 
-class MonthnameDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Monthname, MonthnameDialogue, transcripts);
 
-TEST_P(MonthnameDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"Prompt", {{prompt, "6\n"}}, "June", 0},
+    {"RetryAfterRefusalAndAfterNotANumber",
+     {{prompt, "0\n"}, {retry, "march\n"}, {retry, "3\n"}},
+     "March",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Monthname, MonthnameDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Monthname, MonthnameConversation, conversations);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -38,14 +39,18 @@ const Transcript transcripts[] = {
     {"RefusedLastAnswerWithoutLineBreak", "1234", prompt, 1},
 };
 
-class NotechangeDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Notechange, NotechangeDialogue, transcripts);
 
-TEST_P(NotechangeDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"Prompt", {{prompt, "8000\n"}}, head + "4 to 2000 dong", 0},
+    {"RetryAfterEachRefusal",
+     {{prompt, "-500\n"}, {retry, "1234\n"}, {retry, "money\n"}, {retry, "7500\n"}},
+     head + "1 to 1000 dong va 3 to 2000 dong va 1 to 500 dong",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Notechange, NotechangeDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Notechange, NotechangeConversation, conversations);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -36,14 +37,19 @@ const Transcript transcripts[] = {
     {"InputEndsInsideBadLine", "abc", prompt, 1},
 };
 
-class PowerbillDialogue : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Powerbill, PowerbillDialogue, transcripts);
 
-TEST_P(PowerbillDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt and retry message must be visible before
+// the program waits for its answer.
+const Conversation conversations[] = {
+    {"Prompt", {{prompt, "20\n"}}, bill("32648"), 0},
+    {"RetryAfterRefusalAndAfterNotANumber",
+     {{prompt, "-3\n"}, {retry, "abc\n"}, {retry, "120\n"}},
+     bill("205227"),
+     0},
+    {"InputClosedAtThePrompt", {{prompt, ""}}, "", 1},
+};
 
-INSTANTIATE_TEST_SUITE_P(Powerbill, PowerbillDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Powerbill, PowerbillConversation, conversations);
 
 } // namespace

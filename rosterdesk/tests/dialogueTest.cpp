@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "conversation.h"
 #include "runProgram.h"
 #include "transcript.h"
 
@@ -88,15 +89,7 @@ const Transcript transcripts[] = {
      menu + common + again + "\nManager \"Big\", ID \"B1\", salary out of range\n", 0},
 };
 
-class RosterdeskDialogue : public testing::TestWithParam<Transcript> {};
-
-TEST_P(RosterdeskDialogue, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Rosterdesk, RosterdeskDialogue, testing::ValuesIn(transcripts),
-                         transcriptName);
+TRANSCRIPT_TESTS(Rosterdesk, RosterdeskDialogue, transcripts);
 
 // A scripted session of many records is handled in time linear in its length: the run
 // must end well inside the time limit and keep every record in entry order.
@@ -119,5 +112,70 @@ TEST(RosterdeskSession, ManyRecordsPipedIn)
     EXPECT_EQ(run.output.substr(run.output.size() - expectedSummary.size()), expectedSummary);
     RecordProperty("seconds", std::to_string(seconds.count()));
 }
+
+// Answer by answer, as at a terminal: the menu, each of the six common prompts, each role
+// figure and the again-question must be visible before the program waits for its answer.
+std::vector<Turn> commonTurns(const std::string& name, const std::string& id)
+{
+    return {{"Name: ", name + "\n"},    {"Day of birth: ", "01/01/90\n"},
+            {"ID: ", id + "\n"},        {"Address: ", "5 Elm Road\n"},
+            {"He so luong: ", "2.5\n"}, {"Started Day: ", "01/05/20\n"}};
+}
+
+std::vector<Turn> recordTurns(const std::string& choice, const std::string& name,
+                              const std::string& id, const Turn& figure, const std::string& ans)
+{
+    std::vector<Turn> turns = {{menu, choice + "\n"}};
+    for (const Turn& turn : commonTurns(name, id)) {
+        turns.push_back(turn);
+    }
+    if (!figure.prompt.empty()) {
+        turns.push_back(figure);
+    }
+    turns.push_back({again, ans + "\n"});
+    return turns;
+}
+
+std::vector<Turn> everyRole()
+{
+    std::vector<Turn> turns;
+    for (const auto& record :
+         {recordTurns("1", "M", "1", {}, "y"),
+          recordTurns("2", "P", "2", {"Overtime: ", "10\n"}, "y"),
+          recordTurns("3", "D", "3", {"Bonus: ", "3\n"}, "y"),
+          recordTurns("4", "T", "4", {"Error found: ", "3\n"}, "y"),
+          std::vector<Turn>{{menu, "5\n"}, {"DON'T EXIST\n" + again, "n\n"}}}) {
+        turns.insert(turns.end(), record.begin(), record.end());
+    }
+    return turns;
+}
+
+std::vector<Turn> promptsAgainAfterNotANumber()
+{
+    return {{menu, "two\n"},
+            {"Type here: ", "1\n"},
+            {"Name: ", "Ann\n"},
+            {"Day of birth: ", "d\n"},
+            {"ID: ", "S01\n"},
+            {"Address: ", "a\n"},
+            {"He so luong: ", "abc\n"},
+            {"He so luong: ", "2.5\n"},
+            {"Started Day: ", "s\n"},
+            {again, "n\n"}};
+}
+
+const Conversation conversations[] = {
+    {"EveryRoleAndTheMenuAgain", everyRole(),
+     "\nManager \"M\", ID \"1\", salary 17.5\n"
+     "Programmer \"P\", ID \"2\", salary 18.5\n"
+     "Designer \"D\", ID \"3\", salary 20.5\n"
+     "Tester \"T\", ID \"4\", salary 17.8\n",
+     0},
+    {"PromptsAgainAfterNotANumber", promptsAgainAfterNotANumber(),
+     "\nManager \"Ann\", ID \"S01\", salary 17.5\n", 0},
+    {"InputClosedAtTheMenu", {{menu, ""}}, nothingSaved, 0},
+};
+
+CONVERSATION_TESTS(Rosterdesk, RosterdeskConversation, conversations);
 
 } // namespace

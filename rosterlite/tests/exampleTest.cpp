@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "conversation.h"
 #include "transcript.h"
 
 namespace {
@@ -16,14 +17,31 @@ const Transcript transcripts[] = {
      0},
 };
 
-class RosterliteExample : public testing::TestWithParam<Transcript> {};
+TRANSCRIPT_TESTS(Rosterlite, RosterliteExample, transcripts);
 
-TEST_P(RosterliteExample, MatchesTranscript)
-{
-    expectTranscript(PROGRAM_PATH, GetParam());
-}
+// Answer by answer, as at a terminal: each prompt of the library must be visible before the
+// example waits for its answer.
+const Conversation conversations[] = {
+    {"EachPromptOfTheLibrary",
+     {{"Name: ", "Ann Lee\n"},
+      {"Day of birth: ", "02/01/90\n"},
+      {"ID: ", "P01\n"},
+      {"Address: ", "5 Elm Road\n"},
+      {"He so luong: ", "abc\n"},
+      {"He so luong: ", "2.5\n"},
+      {"Started Day: ", "01/05/20\n"},
+      {"Overtime: ", "10\n"},
+      {"\n" + refusal + "\n" + refusal + "\nName: ", "Bob\n"},
+      {"Day of birth: ", "03/03/91\n"},
+      {"ID: ", "D02\n"},
+      {"Address: ", "7 Oak Lane\n"},
+      {"He so luong: ", "2.5\n"},
+      {"Started Day: ", "02/02/21\n"},
+      {refusal + "\nBonus: ", "3\n"}},
+     "\n" + refusal + "\nAnn Lee (P01): salary 18.5\nBob (D02): salary 20.5\n",
+     0},
+};
 
-INSTANTIATE_TEST_SUITE_P(Rosterlite, RosterliteExample, testing::ValuesIn(transcripts),
-                         transcriptName);
+CONVERSATION_TESTS(Rosterlite, RosterliteConversation, conversations);
 
 } // namespace
