@@ -101,4 +101,16 @@ TEST(Btree, AscendingKeysFormARightChain)
     EXPECT_EQ(deepest->data, 1999);
 }
 
+// Each of the first three lines is ended with a flush, so each is visible as soon as it is
+// written; the last line is left open.
+TEST(Demonstration, EndsItsFirstThreeLinesWithAFlush)
+{
+    const FlushedConsole console = runRecordingFlushes("", [] { programMain(); });
+    ASSERT_EQ(console.output, "-2 1 2 5 6 7 \n\n6\n-2");
+    for (const std::size_t lineEnd : {std::size_t{14}, std::size_t{15}, std::size_t{17}}) {
+        EXPECT_TRUE(console.flushedAfter(lineEnd))
+            << "no flush after the line ending at " << lineEnd;
+    }
+}
+
 } // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
+#include "consoleCapture.h"
 #include "lib/myInformation.h"
 #include "lib/saveInformation.h"
 #include "lib/theSystem.h"
@@ -143,6 +145,21 @@ TEST_F(RecordEntry, MenuAppendsOneRecordPerPassInOrder)
     EXPECT_NE(dynamic_cast<programmer*>(personnel[0]), nullptr);
     EXPECT_NE(dynamic_cast<tester*>(personnel[1]), nullptr);
     EXPECT_EQ(personnel[1]->getName(), "T");
+}
+
+// The menu's five lines and "DON'T EXIST" are each ended with a flush, so each is visible
+// as soon as it is written, before the program reads anything.
+TEST(RoleMenu, EndsEachLineWithAFlush)
+{
+    std::vector<staff*> personnel;
+    const FlushedConsole console = runRecordingFlushes("5\nn\n", [&] { mySystem(personnel); });
+    ASSERT_EQ(std::count(console.output.begin(), console.output.end(), '\n'), 6);
+    for (std::size_t i = 0; i < console.output.size(); ++i) {
+        if (console.output[i] == '\n') {
+            EXPECT_TRUE(console.flushedAfter(i + 1))
+                << "no flush after " << testing::PrintToString(console.output.substr(0, i + 1));
+        }
+    }
 }
 
 } // namespace
