@@ -25,6 +25,12 @@ const Transcript transcripts[] = {
     {"LastUnreducedDistance", "120\n", prompt + fare("1.334e+06"), 0},
     {"ReductionApplies", "120.5\n", prompt + fare("1.20555e+06"), 0},
     {"ReducedFare", "121\n", prompt + fare("1.2105e+06"), 0},
+    // One distance per band whose printed fare changes with any other precision: the band
+    // in double and narrowed once, a fused multiply-add, a narrowing after the subtraction
+    // alone, the factor 0.9 taken as a float. Band 1 is one product, exact in double.
+    {"PrecisionOfBandTwo", "2.764063\n", prompt + fare("38814.9"), 0},
+    {"PrecisionOfBandThree", "23.16868\n", prompt + fare("268856"), 0},
+    {"PrecisionOfBandFour", "766.0187\n", prompt + fare("7.59619e+06"), 0},
     {"NegativeIsRefused", "-2\n0.5\n", prompt + retry + fare("7500"), 0},
     {"NegativeZeroIsZero", "-0\n", prompt + fare("0"), 0},
     {"LongestThatFitsAFloat", "3e34\n", prompt + fare("2.97e+38"), 0},

@@ -26,6 +26,14 @@ TEST(TinhTienTaxi, FareOfEachBand)
         {121.0f, 1210500.0f},
         // Wholly in double, rounded once, this would be 3312270.
         {333.3f, 3312269.75f},
+        // One distance per band where every other precision gives another float: the band
+        // in double narrowed once (38814.84765625, 268855.46875, 7596185), a fused
+        // multiply-add, a narrowing after the subtraction alone, and in band 4 the factor
+        // 0.9 taken as a float. Band 1 is one product of two floats, exact in double, so
+        // no other precision can change it.
+        {2.764063f, 38814.8515625f},
+        {23.16868f, 268855.5f},
+        {766.0187f, 7596185.5f},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TinhTienTaxi(c.distance), c.fare) << "distance " << c.distance;

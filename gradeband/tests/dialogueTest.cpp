@@ -19,6 +19,13 @@ const Transcript transcripts[] = {
     // Toan plus Hoa first, in float: the same marks in another order change the band.
     {"SumJustBelowTwentySeven", "8.9\n8.9\n9.2\n", prompts + "gioi", 0},
     {"SumExactlyTwentySeven", "8.9\n9.2\n8.9\n", prompts + "xuat sac", 0},
+    // The average in double gives "kem", and so do the sums (Toan + Ly) + Hoa and
+    // (Ly + Hoa) + Toan.
+    {"AverageInFloat", "0.2\n8.4\n1.9\n", prompts + "yeu", 0},
+    // The sums (Toan + Ly) + Hoa and (Ly + Hoa) + Toan, and the sum times 1 / 3 in float,
+    // give "trung binh". Dividing the float sum in double and comparing in double cannot
+    // change any band: no quotient lands close enough to a bound for the rounding to cross it.
+    {"SumInItsOrder", "2.1\n3.2\n9.7\n", prompts + "yeu", 0},
     {"JustBelowABound", "4.99\n5\n5\n", prompts + "yeu", 0},
     {"NegativeMarkAskedAgain", "-1\n7\n8\n9\n",
      "Nhap diem Toan: " + retry + "Nhap diem Ly: Nhap diem Hoa: gioi", 0},

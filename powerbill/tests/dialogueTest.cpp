@@ -22,6 +22,15 @@ const Transcript transcripts[] = {
     {"ThirdTier", "120\n", prompt + bill("205227"), 0},
     {"SixthTier", "401\n", prompt + bill("887191"), 0},
     {"MillionInScientificNotation", "450\n", prompt + bill("1.02663e+06"), 0},
+    // One consumption per tier whose printed amount changes with any other precision: the
+    // tier in double and narrowed once, the factor 1.1 taken as a float, a fused
+    // multiply-add, or a narrowing after the subtraction or after the product alone.
+    {"PrecisionOfTierOne", "27.08996\n", prompt + bill("44221.6"), 0},
+    {"PrecisionOfTierTwo", "57.81762\n", prompt + bill("94802.8"), 0},
+    {"PrecisionOfTierThree", "138.3195\n", prompt + bill("241217"), 0},
+    {"PrecisionOfTierFour", "272.5584\n", prompt + bill("541338"), 0},
+    {"PrecisionOfTierFive", "388.3763\n", prompt + bill("852341"), 0},
+    {"PrecisionOfTierSix", "735.2708\n", prompt + bill("1.83842e+06"), 0},
     {"NegativeThenValid", "-3\n120\n", prompt + retry + bill("205227"), 0},
     {"NegativeZeroIsZero", "-0\n", prompt + bill("0"), 0},
     {"LargestThatFitsAFloat", "1e35\n", prompt + bill("2.8457e+38"), 0},

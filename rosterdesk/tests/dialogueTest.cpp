@@ -85,6 +85,20 @@ const Transcript transcripts[] = {
      menu + "Name: Day of birth: ID: Address: He so luong: " + nothingSaved, 0},
     {"NegativeZeroSalaryIsZero", "1\nZ\nd\nZ1\na\n-0\ns\nn\n",
      menu + common + again + "\nManager \"Z\", ID \"Z1\", salary 0\n", 0},
+    // One record per role whose printed salary changes with any other precision: for the
+    // programmer and the tester, wholly in float, wholly in double narrowed once, or the
+    // pay narrowed before the sum; for the designer, in double narrowed once or a fused
+    // multiply-add. A manager's salary is one product of two floats, exact in double, so
+    // no other precision can change it.
+    {"PrecisionOfEachRole",
+     "2\nP\nd\n2\na\n1.184962\ns\n66.70016\ny\n3\nD\nd\n3\na\n4.819624\ns\n49.44298\ny\n"
+     "4\nT\nd\n4\na\n6.247636\ns\n533\nn\n",
+     menu + common + "Overtime: " + again + menu + common + "Bonus: " + again + menu + common +
+         "Error found: " + again +
+         "\nProgrammer \"P\", ID \"2\", salary 14.9647\n"
+         "Designer \"D\", ID \"3\", salary 83.1803\n"
+         "Tester \"T\", ID \"4\", salary 97.0335\n",
+     0},
     {"SalaryTooLargeToShow", "1\nBig\nd\nB1\na\n3e38\ns\nn\n",
      menu + common + again + "\nManager \"Big\", ID \"B1\", salary out of range\n", 0},
 };

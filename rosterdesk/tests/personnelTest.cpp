@@ -112,6 +112,12 @@ TEST(Staff, SalaryOfEachRole)
         {"designer", 0.1f, 0.2f, 0.89999997615814208984375f},
         {"tester", 2.5f, 3, 17.799999237060546875f},
         {"tester", 1, 42, 11.19999980926513671875f},
+        // Each of these differs from the salary wholly in float, wholly in double narrowed
+        // once, and with the pay narrowed before the sum (and, for the designer, from a
+        // fused multiply-add), in the float and in the six digits printed.
+        {"programmer", 1.184962f, 66.70016f, 14.964749336242676f},
+        {"designer", 4.819624f, 49.44298f, 83.180343627929688f},
+        {"tester", 6.247636f, 533, 97.033454895019531f},
     };
     for (const SalaryCase& c : cases) {
         SCOPED_TRACE(std::string(c.role) + " " + std::to_string(c.heSoLuong) + " " +

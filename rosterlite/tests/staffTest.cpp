@@ -150,6 +150,9 @@ TEST(CalSalary, ProgrammerMixesFloatAndDouble)
     // In float alone this would be 11.200000762939453125.
     EXPECT_EQ(programmerSalary(1.0f, "42"), 11.19999980926513671875f);
     EXPECT_EQ(programmerSalary(1.0f, "-10"), 6.0f);
+    // Wholly in float, wholly in double narrowed once, or with the overtime pay narrowed
+    // to float before the sum, this would be 14.964750289916992.
+    EXPECT_EQ(programmerSalary(1.184962f, "66.70016"), 14.964749336242676f);
 }
 
 TEST(CalSalary, DesignerIsWhollyInFloat)
@@ -158,6 +161,9 @@ TEST(CalSalary, DesignerIsWhollyInFloat)
     // The product is rounded to float before the bonus is added; in double rounded once
     // this would be 0.900000035762786865234375.
     EXPECT_EQ(designerSalary(0.1f, "0.2"), 0.89999997615814208984375f);
+    // In double narrowed once, or with a fused multiply-add, this would be
+    // 83.180351257324219.
+    EXPECT_EQ(designerSalary(4.819624f, "49.44298"), 83.180343627929688f);
 }
 
 TEST(SetAllInformation, AsksForTheSixCommonFields)
