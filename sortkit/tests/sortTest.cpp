@@ -7,7 +7,7 @@
 
 #include <sortkit/sortImplementation.h>
 
-#include "callCounter.h"
+#include "callTrace.h"
 
 namespace {
 
@@ -24,12 +24,14 @@ const NamedSort sorts[] = {
     {"interchangeSort", interchangeSort},
 };
 
-// Sorts a copy and counts the exchanges made through swap.
+// Sorts `values` in place and returns the number of exchanges made through swap.
 int exchangesOf(Sort sort, std::vector<int>& values)
 {
-    CallCounter exchanges(addressOf(&swap));
+    const CallTrace trace(values.data());
     sort(values.data(), static_cast<int>(values.size()));
-    return exchanges.calls();
+    return static_cast<int>(
+        std::count_if(trace.calls().begin(), trace.calls().end(),
+                      [](const Call& call) { return call.routine == Call::exchange; }));
 }
 
 TEST(Sorts, SizeOfOneOrLessTouchesNothing)
@@ -82,21 +84,107 @@ TEST(Sorts, ResultsAndExchangeCounts)
     }
 }
 
-TEST(InsertionSort, PlacesEveryElementThroughReSeparateArray)
+// The calls that each sort must make, worked out step by step from the algorithm as it is
+// stated: which element routine, with which arguments, in which order.
+std::vector<Call> insertionCalls(std::vector<int> arr)
 {
-    // Also on sorted input, where each call writes the value back onto itself.
-    for (std::vector<int> values :
-         {std::vector<int>{1, 2, 3, 4, 5}, std::vector<int>{5, 4, 3}, std::vector<int>{1, 2, 2}}) {
-        const std::vector<int> expected = [&] {
-            std::vector<int> copy = values;
-            std::sort(copy.begin(), copy.end());
-            return copy;
-        }();
-        CallCounter moves(addressOf(&reSeparateArray));
-        insertionSort(values.data(), static_cast<int>(values.size()));
-        EXPECT_EQ(moves.calls(), static_cast<int>(values.size()) - 1);
-        EXPECT_EQ(values, expected);
+    std::vector<Call> calls;
+    for (int i = 1; i < static_cast<int>(arr.size()); ++i) {
+        const int value = arr[static_cast<std::size_t>(i)];
+        int stoppedAt = -1; // the nearest element to the left strictly smaller than value
+        for (int j = i - 1; j >= 0; --j) {
+            if (value > arr[static_cast<std::size_t>(j)]) {
+                stoppedAt = j;
+                break;
+            }
+        }
+        const int index = stoppedAt + 1; // 0 when the scan ran past the first element
+        calls.push_back(reSeparateCall(i, index, value));
+        arr.erase(arr.begin() + i);
+        arr.insert(arr.begin() + index, value);
     }
+    return calls;
+}
+
+std::vector<Call> selectionCalls(std::vector<int> arr)
+{
+    std::vector<Call> calls;
+    const std::size_t size = arr.size();
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        std::size_t minIndex = i;
+        for (std::size_t j = i + 1; j < size; ++j) {
+            if (arr[j] < arr[minIndex]) {
+                minIndex = j;
+            }
+        }
+        if (minIndex != i) {
+            calls.push_back(swapCall(static_cast<int>(i), static_cast<int>(minIndex)));
+            std::swap(arr[i], arr[minIndex]);
+        }
+    }
+    return calls;
+}
+
+std::vector<Call> interchangeCalls(std::vector<int> arr)
+{
+    std::vector<Call> calls;
+    const std::size_t size = arr.size();
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        for (std::size_t j = i + 1; j < size; ++j) {
+            if (arr[j] < arr[i]) {
+                calls.push_back(swapCall(static_cast<int>(j), static_cast<int>(i)));
+                std::swap(arr[j], arr[i]);
+            }
+        }
+    }
+    return calls;
+}
+
+std::vector<Call> callsOf(Sort sort, std::vector<int> values)
+{
+    const CallTrace trace(values.data());
+    sort(values.data(), static_cast<int>(values.size()));
+    return trace.calls();
+}
+
+// Every array of up to six elements drawn from three values (so with many repeats), and a
+// few with extreme values: each sort makes exactly the calls of its algorithm, with the
+// same arguments in the same order. The tie-breaks show here: insertion sort passes over
+// equal elements, selection sort takes the first of equal smallest values, and neither
+// selection nor interchange sort ever exchanges two equal values.
+TEST(Sorts, MakeExactlyTheCallsOfTheirAlgorithm)
+{
+    std::vector<std::vector<int>> arrays = {
+        {INT_MAX, INT_MIN, 0, -1}, {INT_MIN, INT_MIN, INT_MAX}, {5, 1, 4, 2, 3}};
+    for (std::size_t size = 0; size <= 6; ++size) {
+        std::vector<int> digits(size, 0);
+        while (true) {
+            arrays.push_back(digits);
+            std::size_t position = 0;
+            while (position < size && digits[position] == 2) {
+                digits[position++] = 0;
+            }
+            if (position == size) {
+                break;
+            }
+            ++digits[position];
+        }
+    }
+    for (const std::vector<int>& values : arrays) {
+        SCOPED_TRACE(testing::PrintToString(values));
+        EXPECT_EQ(callsOf(insertionSort, values), insertionCalls(values));
+        EXPECT_EQ(callsOf(selectionSort, values), selectionCalls(values));
+        EXPECT_EQ(callsOf(interchangeSort, values), interchangeCalls(values));
+    }
+}
+
+TEST(InsertionSort, SmallestValuePassesOverItsEqualsToIndexZero)
+{
+    // The scan stops only at a strictly smaller element: on [0, 0] it runs past index 0.
+    EXPECT_EQ(callsOf(insertionSort, {0, 0}), (std::vector<Call>{reSeparateCall(1, 0, 0)}));
+    // Sorted input: each value is written back onto its own place.
+    EXPECT_EQ(callsOf(insertionSort, {1, 2, 3}),
+              (std::vector<Call>{reSeparateCall(1, 1, 2), reSeparateCall(2, 2, 3)}));
 }
 
 TEST(Sorts, RandomArraysMatchStdSort)
