@@ -34,6 +34,9 @@ const Transcript transcripts[] = {
     {"NegativeIsRefused", "-2\n0.5\n", prompt + retry + fare("7500"), 0},
     {"NegativeZeroIsZero", "-0\n", prompt + fare("0"), 0},
     {"LongestThatFitsAFloat", "3e34\n", prompt + fare("2.97e+38"), 0},
+    // The longest float distance whose fare is still a float, and the next one, refused.
+    {"LongestFloatDistance", "3.09347574e34\n", prompt + fare("3.06254e+38"), 0},
+    {"NextAboveIsRefused", "3.09347598e34\n1\n", prompt + retry + fare("15000"), 0},
     {"FareWouldOverflow", "1e35\n1\n", prompt + retry + fare("15000"), 0},
     {"NotANumber", "km\n+\n1e39\n5\n", prompt + retry + retry + retry + fare("69000"), 0},
     {"EmptyInput", "", prompt, 1},

@@ -33,7 +33,10 @@ const Transcript transcripts[] = {
     {"PrecisionOfTierSix", "735.2708\n", prompt + bill("1.83842e+06"), 0},
     {"NegativeThenValid", "-3\n120\n", prompt + retry + bill("205227"), 0},
     {"NegativeZeroIsZero", "-0\n", prompt + bill("0"), 0},
-    {"LargestThatFitsAFloat", "1e35\n", prompt + bill("2.8457e+38"), 0},
+    // The largest float consumption whose amount (after the factor 1.1) is still a float,
+    // and the next float above it, which is refused.
+    {"LargestThatFitsAFloat", "1.19577729e35\n", prompt + bill("3.40282e+38"), 0},
+    {"NextAboveIsRefused", "1.19577739e35\n20\n", prompt + retry + bill("32648"), 0},
     {"AmountWouldOverflow", "1.3e35\n3e38\n20\n", prompt + retry + retry + bill("32648"), 0},
     {"NotANumber", "abc\n-\n1e39\nnan\ninf\n20\n",
      prompt + retry + retry + retry + retry + retry + bill("32648"), 0},
