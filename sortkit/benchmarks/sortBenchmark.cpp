@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <sortkit/sortImplementation.h>
@@ -26,8 +27,10 @@ std::vector<int> makeInput(Input kind, int size)
     return values;
 }
 
-template <void (*sort)(int*, int), Input kind>
-void sortBenchmark(benchmark::State& state)
+using Sort = void (*)(int*, int);
+
+// Times one sort on a fresh copy of the same input each iteration.
+void runSort(benchmark::State& state, Sort sort, Input kind)
 {
     const int size = static_cast<int>(state.range(0));
     const std::vector<int> input = makeInput(kind, size);
@@ -42,36 +45,44 @@ void sortBenchmark(benchmark::State& state)
     state.SetComplexityN(size);
 }
 
-#define SORT_BENCHMARKS(sort)                                                                      \
-    BENCHMARK(sortBenchmark<sort, Input::random>)                                                  \
-        ->Name(#sort "/random")                                                                    \
-        ->Arg(1000)                                                                                \
-        ->Arg(5000)                                                                                \
-        ->Arg(20000)                                                                               \
-        ->Unit(benchmark::kMillisecond);                                                           \
-    BENCHMARK(sortBenchmark<sort, Input::sorted>)                                                  \
-        ->Name(#sort "/sorted")                                                                    \
-        ->Arg(1000)                                                                                \
-        ->Arg(5000)                                                                                \
-        ->Arg(20000)                                                                               \
-        ->Unit(benchmark::kMillisecond);                                                           \
-    BENCHMARK(sortBenchmark<sort, Input::reversed>)                                                \
-        ->Name(#sort "/reversed")                                                                  \
-        ->Arg(1000)                                                                                \
-        ->Arg(5000)                                                                                \
-        ->Arg(20000)                                                                               \
-        ->Unit(benchmark::kMillisecond);                                                           \
-    BENCHMARK(sortBenchmark<sort, Input::fewDistinct>)                                             \
-        ->Name(#sort "/fewDistinct")                                                               \
-        ->Arg(1000)                                                                                \
-        ->Arg(5000)                                                                                \
-        ->Arg(20000)                                                                               \
-        ->Unit(benchmark::kMillisecond)
-
-SORT_BENCHMARKS(insertionSort);
-SORT_BENCHMARKS(selectionSort);
-SORT_BENCHMARKS(interchangeSort);
+// One benchmark per sort and input order, each on three sizes, with the fitted growth
+// (Complexity) reported after them.
+void registerSorts()
+{
+    const std::pair<const char*, Sort> sorts[] = {
+        {"insertionSort", insertionSort},
+        {"selectionSort", selectionSort},
+        {"interchangeSort", interchangeSort},
+    };
+    const std::pair<const char*, Input> inputs[] = {
+        {"random", Input::random},
+        {"sorted", Input::sorted},
+        {"reversed", Input::reversed},
+        {"fewDistinct", Input::fewDistinct},
+    };
+    for (const auto& [sortName, sort] : sorts) {
+        for (const auto& [inputName, kind] : inputs) {
+            const std::string name = std::string(sortName) + "/" + inputName;
+            benchmark::RegisterBenchmark(name.c_str(), runSort, sort, kind)
+                ->Arg(1000)
+                ->Arg(5000)
+                ->Arg(20000)
+                ->Unit(benchmark::kMillisecond)
+                ->Complexity();
+        }
+    }
+}
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    registerSorts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
