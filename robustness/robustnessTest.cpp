@@ -115,8 +115,8 @@ TEST_P(Robustness, HostileInputs)
         const ProgramRun run = runProgram(program.path, inputs[i], timeLimit);
         const std::string fault = faultOf(program.name, run);
         if (!fault.empty() && ++faults <= 3) {
-            ADD_FAILURE() << program.name << " " << fault << "\n(input " << i << " of seed "
-                          << seed << ")"
+            ADD_FAILURE() << program.name << " " << fault << "\n(input " << i << " of seed " << seed
+                          << ")"
                           << "\ninput: " << keepFailedInput(program.name, i, inputs[i]);
         }
     }
