@@ -1,3 +1,6 @@
+// Bracket check: two routines that judge texts of brackets, isValid (every bracket closed by
+// one of its kind, innermost first) and isAllRoundBracket (round brackets only, pairing up).
+// The program itself calls neither: it writes the character code of "}", 125, and ends.
 #include <iostream>
 #include <string>
 

@@ -1,6 +1,9 @@
+// Singly linked list demonstration: appends 1, 2 and 3 to a list that keeps both its ends,
+// so that appending takes constant time, and writes the values run together ("123"). It
+// reads no input.
 #include <iostream>
 
-// One value of the list and the link to the next. Allocated zero-filled by addNode.
+// One value of the list and the link to the next. Made by addNode with every field set.
 struct listNode {
     int data;
     listNode* nextNode; // null at the end of the list
@@ -17,9 +20,7 @@ class linkedList {
 
     void addNode(int value)
     {
-        listNode* newNode = new listNode(); // value-initialised: every field starts at zero
-        newNode->data = value;
-        newNode->nextNode = nullptr;
+        listNode* newNode = new listNode{value, nullptr};
         if (headNode == nullptr) {
             headNode = newNode;
             tailNode = newNode;

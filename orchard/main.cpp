@@ -1,7 +1,10 @@
+// Binary search tree demonstration: inserts the keys 5, 1, 2, -2, 6 and 7 into an unbalanced
+// tree, then writes its keys in order, an empty line, its node count and its smallest key. It
+// reads no input.
 #include <iostream>
 #include <limits>
 
-// One key of the tree with its two subtrees. Allocated zero-filled by btree::addData.
+// One key of the tree with its two subtrees. Made by btree::addData with every field set.
 struct node {
     int data;
     node* leftChild;  // keys smaller than data; null when empty
@@ -16,10 +19,7 @@ class btree {
 
     void addData(int key)
     {
-        node* newNode = new node(); // value-initialised: every field starts at zero
-        newNode->data = key;
-        newNode->leftChild = nullptr;
-        newNode->rightChild = nullptr;
+        node* newNode = new node{key, nullptr, nullptr};
         if (rootNode == nullptr) {
             rootNode = newNode;
             return;

@@ -2,47 +2,51 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
+#include <iterator>
 
-namespace {
+int ScriptedConsole::FlushRecordingBuffer::sync()
+{
+    flushes.push_back(str().size());
+    return 0;
+}
 
-// An output buffer that notes how much had been written each time it is synchronised.
-class FlushRecordingBuffer : public std::stringbuf {
-  public:
-    std::vector<std::size_t> flushedAt;
+ScriptedConsole::ScriptedConsole(const std::string& input)
+    : scriptedInput(input), oldInput(std::cin.rdbuf(scriptedInput.rdbuf())),
+      oldOutput(std::cout.rdbuf(&caught))
+{
+    std::cin.clear();
+}
 
-  protected:
-    int sync() override
-    {
-        flushedAt.push_back(str().size());
-        return 0;
-    }
-};
+ScriptedConsole::~ScriptedConsole()
+{
+    std::cin.rdbuf(oldInput);
+    std::cout.rdbuf(oldOutput);
+    std::cin.clear();
+    std::cout.clear();
+}
 
-// Redirects std::cin and std::cout for its lifetime and restores them when it ends.
-class ConsoleRedirect {
-  public:
-    ConsoleRedirect(std::streambuf* input, std::streambuf* output)
-        : oldInput(std::cin.rdbuf(input)), oldOutput(std::cout.rdbuf(output))
-    {
-        std::cin.clear();
-    }
-    ~ConsoleRedirect()
-    {
-        std::cin.rdbuf(oldInput);
-        std::cout.rdbuf(oldOutput);
-        std::cin.clear();
-        std::cout.clear();
-    }
-    ConsoleRedirect(const ConsoleRedirect&) = delete;
-    ConsoleRedirect& operator=(const ConsoleRedirect&) = delete;
+void ScriptedConsole::type(const std::string& input)
+{
+    scriptedInput.str(input);
+    scriptedInput.clear();
+    std::cin.clear();
+}
 
-  private:
-    std::streambuf* oldInput;
-    std::streambuf* oldOutput;
-};
+std::string ScriptedConsole::output() const
+{
+    return caught.str();
+}
 
-} // namespace
+std::string ScriptedConsole::remainingInput()
+{
+    std::cin.clear();
+    return std::string(std::istreambuf_iterator<char>(std::cin), {});
+}
+
+const std::vector<std::size_t>& ScriptedConsole::flushedAt() const
+{
+    return caught.flushes;
+}
 
 std::string runWithConsole(const std::string& input, const std::function<void()>& action)
 {
@@ -51,13 +55,9 @@ std::string runWithConsole(const std::string& input, const std::function<void()>
 
 FlushedConsole runRecordingFlushes(const std::string& input, const std::function<void()>& action)
 {
-    std::istringstream scriptedInput(input);
-    FlushRecordingBuffer caught;
-    {
-        const ConsoleRedirect redirect(scriptedInput.rdbuf(), &caught);
-        action();
-    }
-    return FlushedConsole{caught.str(), caught.flushedAt};
+    const ScriptedConsole console(input);
+    action();
+    return FlushedConsole{console.output(), console.flushedAt()};
 }
 
 bool FlushedConsole::flushedAfter(std::size_t length) const

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
 
 #include "consoleCapture.h"
 #include "lib/myInformation.h"
@@ -14,33 +13,13 @@ namespace {
 // Puts a scripted text behind std::cin and catches std::cout for one test.
 class RecordEntry : public testing::Test {
   protected:
-    void SetUp() override
-    {
-        oldInput = std::cin.rdbuf(input.rdbuf());
-        oldOutput = std::cout.rdbuf(output.rdbuf());
-        std::cin.clear();
-    }
-    void TearDown() override
-    {
-        std::cin.rdbuf(oldInput);
-        std::cout.rdbuf(oldOutput);
-        std::cin.clear();
-    }
-    void type(const std::string& text) { input.str(text); }
-    std::string remainingInput()
-    {
-        std::cin.clear();
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
+    void type(const std::string& text) { console.type(text); }
+    std::string remainingInput() { return console.remainingInput(); }
+    std::string output() const { return console.output(); }
 
-    std::istringstream input;
-    std::ostringstream output;
+    ScriptedConsole console;
     std::vector<staff*> personnel;
     addInfo factory;
-
-  private:
-    std::streambuf* oldInput = nullptr;
-    std::streambuf* oldOutput = nullptr;
 };
 
 const std::string commonPrompts = "Name: Day of birth: ID: Address: He so luong: Started Day: ";
@@ -59,7 +38,7 @@ TEST_F(RecordEntry, TesterFieldsLandInTheRightPlaces)
     EXPECT_EQ(record->getHeSoLuong(), 2.5f);
     EXPECT_EQ(record->getStartedDay(), "01/05/20");
     EXPECT_EQ(record->getError(), 3);
-    EXPECT_EQ(output.str(), commonPrompts + "Error found: ");
+    EXPECT_EQ(output(), commonPrompts + "Error found: ");
     EXPECT_EQ(remainingInput(), "\n"); // nothing is discarded after the role figure
 }
 
@@ -81,7 +60,7 @@ TEST_F(RecordEntry, TextAnswersKeepTheirBlanksAndMayBeEmpty)
     EXPECT_EQ(personnel.back()->getDob(), "  Ann Lee ");
     EXPECT_EQ(personnel.back()->getId(), "");
     EXPECT_EQ(personnel.back()->getStartedDay(), "");
-    EXPECT_EQ(output.str(), commonPrompts); // a manager has no seventh prompt
+    EXPECT_EQ(output(), commonPrompts); // a manager has no seventh prompt
 }
 
 TEST_F(RecordEntry, RoleFiguresOfProgrammerAndDesignerAreStoredInEntryOrder)
@@ -94,7 +73,7 @@ TEST_F(RecordEntry, RoleFiguresOfProgrammerAndDesignerAreStoredInEntryOrder)
     EXPECT_EQ(dynamic_cast<programmer*>(personnel[0])->getOverTime(), 7.5f);
     EXPECT_EQ(dynamic_cast<designer*>(personnel[1])->getBonus(), -3.0f);
     EXPECT_EQ(personnel[0]->getName(), "P");
-    EXPECT_EQ(output.str(), commonPrompts + "Overtime: " + commonPrompts + "Bonus: ");
+    EXPECT_EQ(output(), commonPrompts + "Overtime: " + commonPrompts + "Bonus: ");
 }
 
 TEST_F(RecordEntry, AnswerThatIsNotANumberIsAskedForAgain)
@@ -104,8 +83,8 @@ TEST_F(RecordEntry, AnswerThatIsNotANumberIsAskedForAgain)
     ASSERT_EQ(personnel.size(), 1u);
     EXPECT_EQ(personnel.back()->getHeSoLuong(), 1.5f);
     EXPECT_EQ(dynamic_cast<tester*>(personnel.back())->getError(), 4);
-    EXPECT_EQ(output.str(), "Name: Day of birth: ID: Address: He so luong: He so luong: "
-                            "He so luong: Started Day: Error found: Error found: ");
+    EXPECT_EQ(output(), "Name: Day of birth: ID: Address: He so luong: He so luong: "
+                        "He so luong: Started Day: Error found: Error found: ");
 }
 
 TEST_F(RecordEntry, IncompleteRecordIsNotStored)
@@ -126,7 +105,7 @@ TEST_F(RecordEntry, PromptsStopWhenInputEnds)
 {
     type("Ann\nd\n");
     myProgrammerInformation(personnel, factory);
-    EXPECT_EQ(output.str(), "Name: Day of birth: ID: ");
+    EXPECT_EQ(output(), "Name: Day of birth: ID: ");
 }
 
 TEST_F(RecordEntry, LastAnswerWithoutLineBreakCompletesTheRecord)

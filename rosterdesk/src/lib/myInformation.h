@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "../models/personnel/staff.h"
-#include "../services/addInfo.h"
+#include "models/personnel/staff.h"
+#include "services/addInfo.h"
 
 // Entry procedures, one per role: each asks for one record, has the factory build it and
 // appends a new heap record of that role to the roster. The roster owns its records until

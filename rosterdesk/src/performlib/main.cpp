@@ -1,8 +1,8 @@
 #include <iostream>
 #include <vector>
 
-#include "../lib/rosterSummary.h"
-#include "../lib/theSystem.h"
+#include "lib/rosterSummary.h"
+#include "lib/theSystem.h"
 
 int main()
 {

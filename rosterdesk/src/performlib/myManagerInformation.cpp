@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "../lib/myInformation.h"
-#include "../lib/saveInformation.h"
+#include "lib/myInformation.h"
+#include "lib/saveInformation.h"
 
 void myManagerInformation(std::vector<staff*>& personnel, addInfo factory)
 {

@@ -1,8 +1,8 @@
 #include <iostream>
 
-#include "../lib/myInformation.h"
-#include "../lib/readInput.h"
-#include "../lib/saveInformation.h"
+#include "lib/myInformation.h"
+#include "lib/readInput.h"
+#include "lib/saveInformation.h"
 
 void myTesterInformation(std::vector<staff*>& personnel, addInfo factory)
 {

@@ -1,12 +1,12 @@
-#include "../lib/rosterSummary.h"
+#include "lib/rosterSummary.h"
 
 #include <cmath>
 #include <iostream>
 
-#include "../models/personnel/designer.h"
-#include "../models/personnel/manager.h"
-#include "../models/personnel/programmer.h"
-#include "../models/personnel/tester.h"
+#include "models/personnel/designer.h"
+#include "models/personnel/manager.h"
+#include "models/personnel/programmer.h"
+#include "models/personnel/tester.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "../lib/saveInformation.h"
+#include "lib/saveInformation.h"
 
 #include <iostream>
 
-#include "../lib/readInput.h"
+#include "lib/readInput.h"
 
 void saveInfo(std::string& name, std::string& id, std::string& dob, std::string& address,
               float& heSoLuong, std::string& startedDay)

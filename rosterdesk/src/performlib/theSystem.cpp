@@ -1,9 +1,9 @@
-#include "../lib/theSystem.h"
+#include "lib/theSystem.h"
 
 #include <iostream>
 
-#include "../lib/myInformation.h"
-#include "../lib/readInput.h"
+#include "lib/myInformation.h"
+#include "lib/readInput.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "../models/personnel/designer.h"
-#include "../models/personnel/manager.h"
-#include "../models/personnel/programmer.h"
-#include "../models/personnel/tester.h"
+#include "models/personnel/designer.h"
+#include "models/personnel/manager.h"
+#include "models/personnel/programmer.h"
+#include "models/personnel/tester.h"
 
 // The record factory: fills a record of one role from its field values. It has no state,
 // so every copy works alike. The common fields come in field order: name, ID, day of
