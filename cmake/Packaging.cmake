@@ -2,7 +2,8 @@
 # find_package(<name> CONFIG) giving <name>::<name>, and pkg-config with <name>.pc.
 #
 # install_library_package(<target> HEADERS <headers...> DESCRIPTION <text>)
-# The headers are installed as <prefix>/include/<target>/<header name>.
+# The headers are installed as <prefix>/include/<target>/<header name>. Everything goes into
+# the install component "libraries"; the programs form the component "programs".
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -17,9 +18,11 @@ function(install_library_package target)
     set(configDir ${CMAKE_INSTALL_LIBDIR}/cmake/${target})
 
     install(TARGETS ${target} EXPORT ${target}Targets
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-    install(FILES ${ARG_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${target})
-    install(EXPORT ${target}Targets NAMESPACE ${target}:: DESTINATION ${configDir})
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libraries)
+    install(FILES ${ARG_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${target}
+        COMPONENT libraries)
+    install(EXPORT ${target}Targets NAMESPACE ${target}:: DESTINATION ${configDir}
+        COMPONENT libraries)
 
     set(PACKAGE_NAME ${target})
     configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/packageConfig.cmake.in
@@ -27,11 +30,12 @@ function(install_library_package target)
     write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/${target}ConfigVersion.cmake
         VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${target}Config.cmake
-        ${CMAKE_CURRENT_BINARY_DIR}/${target}ConfigVersion.cmake DESTINATION ${configDir})
+        ${CMAKE_CURRENT_BINARY_DIR}/${target}ConfigVersion.cmake DESTINATION ${configDir}
+        COMPONENT libraries)
 
     set(PACKAGE_DESCRIPTION "${ARG_DESCRIPTION}")
     configure_file(${PROJECT_SOURCE_DIR}/cmake/package.pc.in
         ${CMAKE_CURRENT_BINARY_DIR}/${target}.pc @ONLY)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${target}.pc
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT libraries)
 endfunction()

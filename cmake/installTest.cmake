@@ -22,13 +22,23 @@ function(expect_consumer_output program)
     message(STATUS "${program}: output as expected")
 endfunction()
 
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+# The libraries component alone: headers, archives and package files, no program.
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --component libraries --prefix ${prefix})
 foreach(file include/sortkit/sortImplementation.h include/rosterlite/staff.h
-        include/rosterlite/programmer.h include/rosterlite/designer.h bin/rosterdesk)
+        include/rosterlite/programmer.h include/rosterlite/designer.h)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
+if(EXISTS ${prefix}/bin)
+    message(FATAL_ERROR "the libraries component installed programs")
+endif()
+
+# The programs component alone: the programs, no library.
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --component programs --prefix ${WORK_DIR}/programs)
+if(NOT EXISTS ${WORK_DIR}/programs/bin/rosterdesk OR EXISTS ${WORK_DIR}/programs/include)
+    message(FATAL_ERROR "the programs component did not install the programs alone")
+endif()
 
 # With find_package.
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/cmakeConsumer -G Ninja

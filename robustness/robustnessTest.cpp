@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "builtPrograms.h"
 #include "hostileInputs.h"
@@ -20,24 +19,43 @@ constexpr auto timeLimit = std::chrono::seconds(10);
 
 using OutputCheck = OutputVerdict (*)(std::string_view);
 
-// One-screen programs: status 0 with a result, or 1 without one, and one line on standard
-// error then.
-const std::map<std::string, OutputCheck> oneScreenPrograms = {
-    {"powerbill", checkPowerbill},     {"cabfare", checkCabfare},
-    {"monthname", checkMonthname},     {"gradeband", checkGradeband},
-    {"notechange", checkNotechange},   {"addpair", checkAddpair},
-    {"divisorlist", checkDivisorlist},
+// How each program's runs are judged: by its kind and its own output reader.
+//   dialogue: always status 0, the output read by its checker;
+//   one-screen: status 0 with a result, or 1 without one (and one line on standard error);
+//   demonstration: status 0 and always the same output, whatever the input.
+struct Judge {
+    std::string program;
+    std::string kind;
+    OutputCheck check;       // dialogue and one-screen programs
+    std::string fixedOutput; // demonstrations
 };
 
-// Programs that ignore their input and always write the same text.
-const std::map<std::string, std::string> demonstrations = {
-    {"orchard", "-2 1 2 5 6 7 \n\n6\n-2"},
-    {"chainlet", "123"},
-    {"bracketcheck", "125"},
+const Judge judges[] = {
+    {"rosterdesk", "dialogue", checkRosterdesk, ""},
+    {"orchard", "demonstration", nullptr, "-2 1 2 5 6 7 \n\n6\n-2"},
+    {"chainlet", "demonstration", nullptr, "123"},
+    {"bracketcheck", "demonstration", nullptr, "125"},
+    {"cabfare", "one-screen", checkCabfare, ""},
+    {"monthname", "one-screen", checkMonthname, ""},
+    {"gradeband", "one-screen", checkGradeband, ""},
+    {"notechange", "one-screen", checkNotechange, ""},
+    {"powerbill", "one-screen", checkPowerbill, ""},
+    {"addpair", "one-screen", checkAddpair, ""},
+    {"divisorlist", "one-screen", checkDivisorlist, ""},
 };
+
+const Judge* judgeOf(const std::string& program)
+{
+    for (const Judge& judge : judges) {
+        if (judge.program == program) {
+            return &judge;
+        }
+    }
+    return nullptr;
+}
 
 // What is wrong with one run, or nothing.
-std::string faultOf(const std::string& program, const ProgramRun& run)
+std::string faultOf(const Judge& judge, const ProgramRun& run)
 {
     if (run.timedOut) {
         return "did not end within the time limit";
@@ -54,23 +72,18 @@ std::string faultOf(const std::string& program, const ProgramRun& run)
     if (run.status == 1 && (lineBreaks != 1 || run.errors.back() != '\n')) {
         return "standard error is not one line: " + run.errors;
     }
-    if (const auto demonstration = demonstrations.find(program);
-        demonstration != demonstrations.end()) {
-        return run.output == demonstration->second && run.status == 0
+    if (judge.kind == "demonstration") {
+        return run.output == judge.fixedOutput && run.status == 0
                    ? ""
                    : "wrote " + testing::PrintToString(run.output);
     }
-    OutputVerdict verdict;
-    if (program == "rosterdesk") {
-        verdict = checkRosterdesk(run.output);
-        if (run.status != 0) {
-            return "ended with status 1";
-        }
-    } else {
-        verdict = oneScreenPrograms.at(program)(run.output);
-        if (verdict.wellFormed && verdict.hasResult != (run.status == 0)) {
-            return "status " + std::to_string(run.status) + " does not fit the output";
-        }
+    const OutputVerdict verdict = judge.check(run.output);
+    if (judge.kind == "dialogue" && run.status != 0) {
+        return "ended with status 1";
+    }
+    if (judge.kind == "one-screen" && verdict.wellFormed &&
+        verdict.hasResult != (run.status == 0)) {
+        return "status " + std::to_string(run.status) + " does not fit the output";
     }
     return verdict.wellFormed ? "" : "wrote " + testing::PrintToString(run.output);
 }
@@ -105,15 +118,17 @@ class Robustness : public testing::TestWithParam<BuiltProgram> {};
 TEST_P(Robustness, HostileInputs)
 {
     const BuiltProgram& program = GetParam();
-    const bool isDemonstration = demonstrations.count(program.name) != 0;
+    const Judge* judge = judgeOf(program.name);
+    ASSERT_NE(judge, nullptr) << program.name << " has no entry in the table of judges";
+    ASSERT_EQ(judge->kind, program.kind) << "deliverables.txt gives another kind";
     const unsigned int seed = seedOf(program.name);
-    const auto inputs =
-        hostileInputs(seed, isDemonstration ? inputsPerDemonstration : inputsPerDialogue);
+    const auto inputs = hostileInputs(seed, judge->kind == "demonstration" ? inputsPerDemonstration
+                                                                           : inputsPerDialogue);
     int faults = 0;
     const auto start = std::chrono::steady_clock::now();
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const ProgramRun run = runProgram(program.path, inputs[i], timeLimit);
-        const std::string fault = faultOf(program.name, run);
+        const std::string fault = faultOf(*judge, run);
         if (!fault.empty() && ++faults <= 3) {
             ADD_FAILURE() << program.name << " " << fault << "\n(input " << i << " of seed " << seed
                           << ")"

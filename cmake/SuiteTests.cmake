@@ -1,0 +1,30 @@
+# Tests of the suite as a whole, in developer mode.
+
+# Installs the libraries component into a scratch prefix and builds a small program against
+# both libraries, once through find_package and once through pkg-config.
+add_test(NAME libraries_install_and_consume
+    COMMAND ${CMAKE_COMMAND}
+        -DBUILD_DIR=${CMAKE_BINARY_DIR}
+        -DWORK_DIR=${CMAKE_BINARY_DIR}/installTest
+        -DCONSUMER_DIR=${PROJECT_SOURCE_DIR}/cmake/consumer
+        -DCXX=${CMAKE_CXX_COMPILER}
+        "-DCXX_FLAGS=${CMAKE_CXX_FLAGS}"
+        "-DLINKER_FLAGS=${CMAKE_EXE_LINKER_FLAGS}"
+        -P ${PROJECT_SOURCE_DIR}/cmake/installTest.cmake)
+
+# Every copy of the input policy block is the same.
+set(inputPolicyCopies ${PROJECT_SOURCE_DIR}/rosterdesk/src/lib/readInput.h)
+foreach(program IN LISTS FUNDAMENTALS_PROGRAMS)
+    if(FUNDAMENTALS_KIND_${program} STREQUAL "one-screen")
+        list(APPEND inputPolicyCopies ${PROJECT_SOURCE_DIR}/${program}/main.cpp)
+    endif()
+endforeach()
+add_test(NAME input_policy_copies_in_step
+    COMMAND ${CMAKE_COMMAND} "-DFILES=${inputPolicyCopies}"
+        -P ${PROJECT_SOURCE_DIR}/cmake/checkInputPolicyCopies.cmake)
+
+# The README's table of deliverables says what deliverables.txt says.
+add_test(NAME readme_lists_the_deliverables
+    COMMAND ${CMAKE_COMMAND} -DLIST=${PROJECT_SOURCE_DIR}/deliverables.txt
+        -DREADME=${PROJECT_SOURCE_DIR}/README.md
+        -P ${PROJECT_SOURCE_DIR}/cmake/checkReadmeDeliverables.cmake)
