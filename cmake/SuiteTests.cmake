@@ -28,3 +28,10 @@ add_test(NAME readme_lists_the_deliverables
     COMMAND ${CMAKE_COMMAND} -DLIST=${PROJECT_SOURCE_DIR}/deliverables.txt
         -DREADME=${PROJECT_SOURCE_DIR}/README.md
         -P ${PROJECT_SOURCE_DIR}/cmake/checkReadmeDeliverables.cmake)
+
+# ./run as a learner uses it, also on a machine without Ninja and GoogleTest. It builds two
+# programs in a scratch directory of its own.
+add_test(NAME run_script_as_a_learner_uses_it
+    COMMAND ${PROJECT_SOURCE_DIR}/testsupport/scripts/runScriptTest.sh ${PROJECT_SOURCE_DIR}
+        ${CMAKE_BINARY_DIR}/runScriptTest)
+set_tests_properties(run_script_as_a_learner_uses_it PROPERTIES TIMEOUT 600)
