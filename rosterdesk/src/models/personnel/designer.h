@@ -3,7 +3,7 @@
 #include "staff.h"
 
 // A designer is paid the base, 7 times the coefficient, plus the bonus, all in float.
-class designer : public staff {
+class designer final : public staff {
   public:
     float getBonus() const { return bonus; }
     void setBonus(float value) { bonus = value; }

@@ -3,7 +3,7 @@
 #include "staff.h"
 
 // A manager holds the common fields only; the salary is the base, 7 times the coefficient.
-class manager : public staff {
+class manager final : public staff {
   public:
     float calSalary() override { return 7.0f * heSoLuong; }
 };

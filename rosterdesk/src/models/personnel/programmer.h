@@ -3,7 +3,7 @@
 #include "staff.h"
 
 // A programmer is paid the base, 7 times the coefficient, plus a tenth of the overtime.
-class programmer : public staff {
+class programmer final : public staff {
   public:
     float getOverTime() const { return overTime; }
     void setOverTime(float value) { overTime = value; }

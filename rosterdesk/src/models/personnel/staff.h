@@ -6,7 +6,8 @@
 // A member of staff: the six fields that every role has, with a getter and a setter each.
 // Abstract: only the four roles are ever created. The destructor is deliberately not
 // virtual, because records stay in the roster until the process ends and are never
-// destroyed through a pointer to staff.
+// destroyed through a pointer to staff. The roles are final, so a record can be deleted
+// soundly through its own role.
 class staff {
   public:
     const std::string& getName() const { return name; }

@@ -3,7 +3,7 @@
 #include "staff.h"
 
 // A tester is paid the base, 7 times the coefficient, plus a tenth for each error found.
-class tester : public staff {
+class tester final : public staff {
   public:
     int getError() const { return error; }
     void setError(int value) { error = value; }
