@@ -35,3 +35,9 @@ add_test(NAME run_script_as_a_learner_uses_it
     COMMAND ${PROJECT_SOURCE_DIR}/testsupport/scripts/runScriptTest.sh ${PROJECT_SOURCE_DIR}
         ${CMAKE_BINARY_DIR}/runScriptTest)
 set_tests_properties(run_script_as_a_learner_uses_it PROPERTIES TIMEOUT 600)
+
+# ./run --check against the suite's own programs and against deliberately wrong versions.
+add_test(NAME check_your_own_version
+    COMMAND ${PROJECT_SOURCE_DIR}/testsupport/scripts/checkScriptTest.sh ${PROJECT_SOURCE_DIR}
+        ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/checkScriptTest)
+set_tests_properties(check_your_own_version PROPERTIES TIMEOUT 600)

@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "transcript.h"
+// The program's dialogue, as tests/dialogue.cases gives it: each piped case, and each case
+// answered prompt by prompt, against the built program.
+#include "dialogueTests.h"
 
 namespace {
 
-const Transcript transcripts[] = {
-    {"NoInput", "", "125", 0},
-    {"InputIsIgnored", "([)]\n{}\n", "125", 0},
-};
-
-TRANSCRIPT_TESTS(Bracketcheck, BracketcheckProgram, transcripts);
+DIALOGUE_CASE_TESTS(Bracketcheck);
 
 } // namespace

@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "transcript.h"
+// The program's dialogue, as tests/dialogue.cases gives it: each piped case, and each case
+// answered prompt by prompt, against the built program.
+#include "dialogueTests.h"
 
 namespace {
 
-const Transcript transcripts[] = {
-    {"Demonstration", "", "123", 0},
-    {"InputIsIgnored", "4\n5\n", "123", 0},
-};
-
-TRANSCRIPT_TESTS(Chainlet, ChainletDemonstration, transcripts);
+DIALOGUE_CASE_TESTS(Chainlet);
 
 } // namespace

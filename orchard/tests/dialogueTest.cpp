@@ -1,14 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "transcript.h"
+// The program's dialogue, as tests/dialogue.cases gives it: each piped case, and each case
+// answered prompt by prompt, against the built program.
+#include "dialogueTests.h"
 
 namespace {
 
-const Transcript transcripts[] = {
-    {"Demonstration", "", "-2 1 2 5 6 7 \n\n6\n-2", 0},
-    {"InputIsIgnored", "12\nabc\n", "-2 1 2 5 6 7 \n\n6\n-2", 0},
-};
-
-TRANSCRIPT_TESTS(Orchard, OrchardDemonstration, transcripts);
+DIALOGUE_CASE_TESTS(Orchard);
 
 } // namespace
