@@ -41,3 +41,15 @@ add_test(NAME check_your_own_version
     COMMAND ${PROJECT_SOURCE_DIR}/testsupport/scripts/checkScriptTest.sh ${PROJECT_SOURCE_DIR}
         ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/checkScriptTest)
 set_tests_properties(check_your_own_version PROPERTIES TIMEOUT 600)
+
+# In a coverage build: the report, run by the coverage-report test preset after every other
+# test has run.
+if(FUNDAMENTALS_COVERAGE)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    find_program(GCOVR gcovr REQUIRED)
+    add_test(NAME coverage_report
+        COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/testsupport/scripts/coverageReport.py
+            ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/coverage
+            ${FUNDAMENTALS_DELIVERABLES})
+    set_tests_properties(coverage_report PROPERTIES LABELS coverage_report)
+endif()

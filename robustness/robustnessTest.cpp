@@ -8,7 +8,7 @@
 
 #include "builtPrograms.h"
 #include "hostileInputs.h"
-#include "outputGrammar.h"
+#include "runJudge.h"
 #include "runProgram.h"
 
 namespace {
@@ -16,77 +16,6 @@ namespace {
 constexpr int inputsPerDialogue = 300;
 constexpr int inputsPerDemonstration = 40;
 constexpr auto timeLimit = std::chrono::seconds(10);
-
-using OutputCheck = OutputVerdict (*)(std::string_view);
-
-// How each program's runs are judged: by its kind and its own output reader.
-//   dialogue: always status 0, the output read by its checker;
-//   one-screen: status 0 with a result, or 1 without one (and one line on standard error);
-//   demonstration: status 0 and always the same output, whatever the input.
-struct Judge {
-    std::string program;
-    std::string kind;
-    OutputCheck check;       // dialogue and one-screen programs
-    std::string fixedOutput; // demonstrations
-};
-
-const Judge judges[] = {
-    {"rosterdesk", "dialogue", checkRosterdesk, ""},
-    {"orchard", "demonstration", nullptr, "-2 1 2 5 6 7 \n\n6\n-2"},
-    {"chainlet", "demonstration", nullptr, "123"},
-    {"bracketcheck", "demonstration", nullptr, "125"},
-    {"cabfare", "one-screen", checkCabfare, ""},
-    {"monthname", "one-screen", checkMonthname, ""},
-    {"gradeband", "one-screen", checkGradeband, ""},
-    {"notechange", "one-screen", checkNotechange, ""},
-    {"powerbill", "one-screen", checkPowerbill, ""},
-    {"addpair", "one-screen", checkAddpair, ""},
-    {"divisorlist", "one-screen", checkDivisorlist, ""},
-};
-
-const Judge* judgeOf(const std::string& program)
-{
-    for (const Judge& judge : judges) {
-        if (judge.program == program) {
-            return &judge;
-        }
-    }
-    return nullptr;
-}
-
-// What is wrong with one run, or nothing.
-std::string faultOf(const Judge& judge, const ProgramRun& run)
-{
-    if (run.timedOut) {
-        return "did not end within the time limit";
-    }
-    if (run.status != 0 && run.status != 1) {
-        return "ended with status " + std::to_string(run.status) +
-               "; standard error: " + run.errors;
-    }
-    const std::size_t lineBreaks =
-        static_cast<std::size_t>(std::count(run.errors.begin(), run.errors.end(), '\n'));
-    if (run.status == 0 && !run.errors.empty()) {
-        return "wrote to standard error: " + run.errors;
-    }
-    if (run.status == 1 && (lineBreaks != 1 || run.errors.back() != '\n')) {
-        return "standard error is not one line: " + run.errors;
-    }
-    if (judge.kind == "demonstration") {
-        return run.output == judge.fixedOutput && run.status == 0
-                   ? ""
-                   : "wrote " + testing::PrintToString(run.output);
-    }
-    const OutputVerdict verdict = judge.check(run.output);
-    if (judge.kind == "dialogue" && run.status != 0) {
-        return "ended with status 1";
-    }
-    if (judge.kind == "one-screen" && verdict.wellFormed &&
-        verdict.hasResult != (run.status == 0)) {
-        return "status " + std::to_string(run.status) + " does not fit the output";
-    }
-    return verdict.wellFormed ? "" : "wrote " + testing::PrintToString(run.output);
-}
 
 // Keeps a failing input whole in a file, to be turned into a transcript case, and gives a
 // shortened copy for the failure message.

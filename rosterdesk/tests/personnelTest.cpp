@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "services/addInfo.h"
@@ -118,6 +119,10 @@ TEST(Staff, SalaryOfEachRole)
         {"programmer", 1.184962f, 66.70016f, 14.964749336242676f},
         {"designer", 4.819624f, 49.44298f, 83.180343627929688f},
         {"tester", 6.247636f, 533, 97.033454895019531f},
+        // A sum in double beyond the float range is not narrowed (undefined): it gives
+        // infinity, as IEEE rounding would, and the roster writes "salary out of range".
+        {"programmer", 4.7e37f, 3.4e38f, std::numeric_limits<float>::infinity()},
+        {"programmer", -4.7e37f, -3.4e38f, -std::numeric_limits<float>::infinity()},
     };
     for (const SalaryCase& c : cases) {
         SCOPED_TRACE(std::string(c.role) + " " + std::to_string(c.heSoLuong) + " " +

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <limits>
 
 #include <rosterlite/designer.h>
 #include <rosterlite/programmer.h>
@@ -153,6 +154,10 @@ TEST(CalSalary, ProgrammerMixesFloatAndDouble)
     // Wholly in float, wholly in double narrowed once, or with the overtime pay narrowed
     // to float before the sum, this would be 14.964750289916992.
     EXPECT_EQ(programmerSalary(1.184962f, "66.70016"), 14.964749336242676f);
+    // A sum in double beyond the float range is not narrowed (undefined): it gives infinity,
+    // as IEEE rounding would.
+    EXPECT_EQ(programmerSalary(4.7e37f, "3.4e38"), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(programmerSalary(-4.7e37f, "-3.4e38"), -std::numeric_limits<float>::infinity());
 }
 
 TEST(CalSalary, DesignerIsWhollyInFloat)
@@ -212,6 +217,15 @@ TEST(SetAllInformation, NoPromptOnceInputHasEnded)
     EXPECT_EQ(output, "Name: Day of birth: ID: Address: He so luong: ");
     EXPECT_EQ(bob.getSalaryFactor(), 2.5f);
     EXPECT_EQ(bob.getStartedDay(), "kept");
+}
+
+TEST(SetAllInformation, EndOfInputAtTheFactorKeepsIt)
+{
+    designer bob;
+    bob.setSalaryFactor(9.0f);
+    const std::string output = runWithConsole("Bob\nd\ni\na\n", [&] { bob.setAllInformation(); });
+    EXPECT_EQ(output, "Name: Day of birth: ID: Address: He so luong: ");
+    EXPECT_EQ(bob.getSalaryFactor(), 9.0f);
 }
 
 } // namespace

@@ -31,8 +31,9 @@ expect_bytes() { # what, expected bytes (printf format), file
 }
 
 # The list and an unknown name.
-"$root/run" | grep -q '^  powerbill ' || fail "./run does not list powerbill"
-"$root/run" | grep -q '^  sortkit ' && fail "./run lists a library"
+"$root/run" >"$scratch/list"
+grep -q '^  powerbill ' "$scratch/list" || fail "./run does not list powerbill"
+grep -q '^  sortkit ' "$scratch/list" && fail "./run lists a library"
 "$root/run" nosuchprogram >"$scratch/out" 2>"$scratch/err"
 expect_status "an unknown name" 2 $?
 expect_bytes "the message for an unknown name" \
