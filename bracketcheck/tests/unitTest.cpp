@@ -26,6 +26,7 @@ TEST(IsValid, Verdicts)
         {"((", false},
         {"{a(]}", false},
         {"(())))((", false},
+        {"()[]}{", false}, // only the curly brackets fail to pair
         // Odd length is refused whatever the characters.
         {"(", false},
         {"(()", false},
