@@ -26,13 +26,13 @@ endfunction()
 
 # add_one_source_program(<name>)
 # A program of one main.cpp in the current directory, installed with the programs. In
-# developer mode, tests/dialogueTest.cpp runs the built program on its transcript tables and,
+# developer mode, tests/dialogueTest.cpp runs the built program on its dialogue cases and,
 # where it exists, tests/unitTest.cpp tests the program's own functions.
 function(add_one_source_program name)
     add_executable(${name} main.cpp)
     install(TARGETS ${name} COMPONENT programs)
     if(FUNDAMENTALS_TESTS)
-        add_transcript_test(${name}_dialogue_tests PROGRAM ${name} SOURCES tests/dialogueTest.cpp)
+        add_dialogue_test(${name}_dialogue_tests PROGRAM ${name} SOURCES tests/dialogueTest.cpp)
         if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests/unitTest.cpp)
             add_program_unit_test(${name}_unit_tests PROGRAM_SOURCE main.cpp
                 SOURCES tests/unitTest.cpp)
