@@ -13,7 +13,8 @@ add_test(NAME libraries_install_and_consume
         -P ${PROJECT_SOURCE_DIR}/cmake/installTest.cmake)
 
 # Every copy of the input policy block is the same.
-set(inputPolicyCopies ${PROJECT_SOURCE_DIR}/rosterdesk/src/lib/readInput.h)
+set(inputPolicyCopies ${PROJECT_SOURCE_DIR}/rosterdesk/src/lib/readInput.h
+    ${PROJECT_SOURCE_DIR}/rosterlite/src/models/staff.cpp)
 foreach(program IN LISTS FUNDAMENTALS_PROGRAMS)
     if(FUNDAMENTALS_KIND_${program} STREQUAL "one-screen")
         list(APPEND inputPolicyCopies ${PROJECT_SOURCE_DIR}/${program}/main.cpp)

@@ -1,4 +1,4 @@
-# Fails when the copies of the input policy block differ. Each program that reads numbers
+# Fails when the copies of the input policy block differ. Each deliverable that reads numbers
 # carries its own copy (no deliverable links another), marked by the two lines below; the
 # copies must be the same but for `inline`, which the header copy needs.
 #   cmake -DFILES=<file;file;...> -P checkInputPolicyCopies.cmake

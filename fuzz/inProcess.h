@@ -1,9 +1,8 @@
 #pragma once
 
-#include <iostream>
-#include <sstream>
 #include <string>
 
+#include "consoleCapture.h"
 #include "runProgram.h"
 
 // Runs `programMain` in this process with `input` behind std::cin and std::cout and
@@ -12,21 +11,10 @@
 template <typename Entry>
 ProgramRun runInProcess(const std::string& input, Entry programMain)
 {
-    std::istringstream scriptedInput(input);
-    std::ostringstream output;
-    std::ostringstream errors;
-    std::streambuf* oldInput = std::cin.rdbuf(scriptedInput.rdbuf());
-    std::streambuf* oldOutput = std::cout.rdbuf(output.rdbuf());
-    std::streambuf* oldErrors = std::cerr.rdbuf(errors.rdbuf());
-    std::cin.clear();
-    std::cout.clear();
+    const ScriptedConsole console(input);
     ProgramRun run;
     run.status = programMain();
-    std::cin.rdbuf(oldInput);
-    std::cout.rdbuf(oldOutput);
-    std::cerr.rdbuf(oldErrors);
-    std::cin.clear();
-    run.output = output.str();
-    run.errors = errors.str();
+    run.output = console.output();
+    run.errors = console.errors();
     return run;
 }

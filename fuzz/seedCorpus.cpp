@@ -17,11 +17,8 @@ int main(int argc, char** argv)
         const std::filesystem::path directory = argv[2];
         std::filesystem::create_directories(directory);
         for (const DialogueCase& dialogueCase : readDialogueCases(argv[1])) {
-            std::string input = dialogueCase.input;
-            for (const Turn& turn : dialogueCase.turns) {
-                input += turn.answer;
-            }
-            std::ofstream(directory / dialogueCase.name, std::ios::binary) << input;
+            std::ofstream(directory / dialogueCase.name, std::ios::binary)
+                << allInputOf(dialogueCase);
         }
     } catch (const std::exception& error) {
         std::cerr << "seed_corpus: " << error.what() << "\n";

@@ -1,7 +1,6 @@
 #include "runJudge.h"
 
-#include <algorithm>
-
+#include "caseRunner.h"
 #include "dialogueCases.h"
 
 namespace {
@@ -42,13 +41,9 @@ std::string faultOf(const Judge& judge, const ProgramRun& run)
         return "ended with status " + std::to_string(run.status) +
                "; standard error: " + run.errors;
     }
-    const std::size_t lineBreaks =
-        static_cast<std::size_t>(std::count(run.errors.begin(), run.errors.end(), '\n'));
-    if (run.status == 0 && !run.errors.empty()) {
-        return "wrote to standard error: " + run.errors;
-    }
-    if (run.status == 1 && (lineBreaks != 1 || run.errors.back() != '\n')) {
-        return "standard error is not one line: " + run.errors;
+    if (const std::string problem = standardErrorProblem(run.status, run.errors);
+        !problem.empty()) {
+        return problem + ": " + run.errors;
     }
     if (judge.kind == "demonstration") {
         return run.output == judge.fixedOutput && run.status == 0

@@ -20,16 +20,13 @@ void judgeEndedRun(const DialogueCase& dialogueCase, CaseOutcome& outcome)
     const bool outputRight = dialogueCase.outputIsBeginning
                                  ? beginsWith(outcome.output, outcome.expected)
                                  : outcome.output == outcome.expected;
-    const auto errorLines = std::count(outcome.errors.begin(), outcome.errors.end(), '\n');
     if (!outputRight) {
         outcome.problem = "the output differs";
     } else if (outcome.status != dialogueCase.status) {
         outcome.problem = "exit status " + std::to_string(outcome.status) + ", expected " +
                           std::to_string(dialogueCase.status);
-    } else if (outcome.status == 0 && !outcome.errors.empty()) {
-        outcome.problem = "wrote to standard error after exit status 0";
-    } else if (outcome.status == 1 && (errorLines != 1 || outcome.errors.back() != '\n')) {
-        outcome.problem = "standard error is not one line after exit status 1";
+    } else {
+        outcome.problem = standardErrorProblem(outcome.status, outcome.errors);
     }
     outcome.passed = outcome.problem.empty();
 }
@@ -103,6 +100,18 @@ CaseOutcome runConversation(const std::string& programPath, const DialogueCase& 
 }
 
 } // namespace
+
+std::string standardErrorProblem(int status, const std::string& errors)
+{
+    const auto lineBreaks = std::count(errors.begin(), errors.end(), '\n');
+    if (status == 0 && !errors.empty()) {
+        return "wrote to standard error after exit status 0";
+    }
+    if (status == 1 && (lineBreaks != 1 || errors.back() != '\n')) {
+        return "standard error is not one line after exit status 1";
+    }
+    return "";
+}
 
 CaseOutcome runDialogueCase(const std::string& programPath, const DialogueCase& dialogueCase)
 {

@@ -16,6 +16,10 @@ struct CaseOutcome {
     int status = -1;      // its exit status; -1 when it did not end and was killed
 };
 
+// What is wrong with standard error after a run that ended with `status`, or nothing: it must
+// be empty after status 0, and one line (the notice that input ended) after status 1.
+std::string standardErrorProblem(int status, const std::string& errors);
+
 // How long a prompt may take to arrive while the program waits for its answer, and how long
 // a whole piped run may take.
 constexpr std::chrono::seconds promptWait{5};

@@ -77,10 +77,7 @@ void writeFirstDifference(const std::string& expected, const std::string& actual
 
 void writeFailure(const DialogueCase& dialogueCase, const CaseOutcome& outcome)
 {
-    std::string input = dialogueCase.input;
-    for (const Turn& turn : dialogueCase.turns) {
-        input += turn.answer;
-    }
+    const std::string input = allInputOf(dialogueCase);
     std::cout << "      " << outcome.problem << "\n";
     if (dialogueCase.answerByAnswer) {
         std::cout << "      answers:  " << quotedText(input) << " (each after its prompt)\n";

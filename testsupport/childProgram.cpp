@@ -151,28 +151,43 @@ ChildProgram::~ChildProgram()
     }
 }
 
+bool ChildProgram::pollOnce(std::string_view pending, std::size_t& written,
+                            std::chrono::steady_clock::time_point deadline)
+{
+    const bool writing = inputFd >= 0 && written < pending.size();
+    pollfd watched[3] = {
+        {outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}, {writing ? inputFd : -1, POLLOUT, 0}};
+    int ready = 0;
+    while ((ready = poll(watched, 3, millisecondsUntil(deadline))) < 0) {
+        if (errno != EINTR) {
+            throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+        }
+    }
+    if (ready == 0) {
+        return false;
+    }
+    if (watched[0].revents != 0) {
+        drain(outputFd, outputText);
+    }
+    if (watched[1].revents != 0) {
+        drain(errorFd, errorText);
+    }
+    if (watched[2].revents != 0) {
+        const ssize_t count = write(inputFd, pending.data() + written, pending.size() - written);
+        if (count > 0) {
+            written += static_cast<std::size_t>(count);
+        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
+            closeInput(); // the program closed its input
+        }
+    }
+    return true;
+}
+
 std::size_t ChildProgram::send(std::string_view text,
                                std::chrono::steady_clock::time_point deadline)
 {
     std::size_t written = 0;
-    while (inputFd >= 0 && written < text.size()) {
-        pollfd watched{inputFd, POLLOUT, 0};
-        const int ready = poll(&watched, 1, millisecondsUntil(deadline));
-        if (ready == 0) {
-            break; // the program does not read
-        }
-        if (ready < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
-        }
-        const ssize_t count = write(inputFd, text.data() + written, text.size() - written);
-        if (count > 0) {
-            written += static_cast<std::size_t>(count);
-        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
-            closeIfOpen(inputFd); // the program closed its input
-        }
+    while (inputFd >= 0 && written < text.size() && pollOnce(text, written, deadline)) {
     }
     return written;
 }
@@ -184,61 +199,19 @@ void ChildProgram::closeInput()
 
 bool ChildProgram::collect(std::chrono::steady_clock::time_point deadline)
 {
-    while (!outputEnded()) {
-        pollfd watched[2] = {{outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}};
-        const int ready = poll(watched, 2, millisecondsUntil(deadline));
-        if (ready == 0) {
-            return false;
-        }
-        if (ready < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
-        }
-        if (watched[0].revents != 0) {
-            drain(outputFd, outputText);
-        }
-        if (watched[1].revents != 0) {
-            drain(errorFd, errorText);
-        }
-        return true;
-    }
-    return true;
+    std::size_t nothingToWrite = 0;
+    return outputEnded() || pollOnce("", nothingToWrite, deadline);
 }
 
 bool ChildProgram::feedToEnd(std::string_view input, std::chrono::steady_clock::time_point deadline)
 {
     std::size_t written = 0;
-    if (input.empty()) {
-        closeInput();
-    }
     while (!outputEnded()) {
-        pollfd watched[3] = {{outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}, {inputFd, POLLOUT, 0}};
-        const int ready = poll(watched, 3, millisecondsUntil(deadline));
-        if (ready == 0) {
+        if (written == input.size()) {
+            closeInput(); // all given
+        }
+        if (!pollOnce(input, written, deadline)) {
             return false;
-        }
-        if (ready < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
-        }
-        if (watched[0].revents != 0) {
-            drain(outputFd, outputText);
-        }
-        if (watched[1].revents != 0) {
-            drain(errorFd, errorText);
-        }
-        if (watched[2].revents != 0) {
-            const ssize_t count = write(inputFd, input.data() + written, input.size() - written);
-            if (count > 0) {
-                written += static_cast<std::size_t>(count);
-            }
-            if ((count < 0 && errno != EAGAIN && errno != EINTR) || written == input.size()) {
-                closeInput(); // all given, or the program closed its input
-            }
         }
     }
     return true;

@@ -24,8 +24,9 @@ class ChildProgram {
     ChildProgram(const ChildProgram&) = delete;
     ChildProgram& operator=(const ChildProgram&) = delete;
 
-    // Writes as much of `text` as the program takes before `deadline`; returns how many bytes
-    // went in. Fewer than all of them when the program closed its input or did not read.
+    // Writes as much of `text` as the program takes before `deadline`, collecting its output
+    // meanwhile; returns how many bytes went in. Fewer than all of them when the program closed its
+    // input or did not read.
     std::size_t send(std::string_view text, std::chrono::steady_clock::time_point deadline);
     void closeInput();
 
@@ -55,4 +56,8 @@ class ChildProgram {
     int exitStatus = -1;
 
     bool tryReap();
+    // Waits until the output or errors have something, or the input takes more of
+    // `pending` from `written` on, and takes what is ready. False when the deadline passed.
+    bool pollOnce(std::string_view pending, std::size_t& written,
+                  std::chrono::steady_clock::time_point deadline);
 };

@@ -12,7 +12,7 @@ int ScriptedConsole::FlushRecordingBuffer::sync()
 
 ScriptedConsole::ScriptedConsole(const std::string& input)
     : scriptedInput(input), oldInput(std::cin.rdbuf(scriptedInput.rdbuf())),
-      oldOutput(std::cout.rdbuf(&caught))
+      oldOutput(std::cout.rdbuf(&caught)), oldErrors(std::cerr.rdbuf(&caughtErrors))
 {
     std::cin.clear();
 }
@@ -21,8 +21,10 @@ ScriptedConsole::~ScriptedConsole()
 {
     std::cin.rdbuf(oldInput);
     std::cout.rdbuf(oldOutput);
+    std::cerr.rdbuf(oldErrors);
     std::cin.clear();
     std::cout.clear();
+    std::cerr.clear();
 }
 
 void ScriptedConsole::type(const std::string& input)
@@ -35,6 +37,11 @@ void ScriptedConsole::type(const std::string& input)
 std::string ScriptedConsole::output() const
 {
     return caught.str();
+}
+
+std::string ScriptedConsole::errors() const
+{
+    return caughtErrors.str();
 }
 
 std::string ScriptedConsole::remainingInput()

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-// While it lives, std::cin reads a scripted text and std::cout writes into a buffer that
-// also notes where it was flushed. Both streams are restored, with their error state
-// cleared, when it ends, on every path (an exception included).
+// While it lives, std::cin reads a scripted text, std::cout writes into a buffer that also
+// notes where it was flushed, and std::cerr into a buffer of its own. The streams are
+// restored, with their error state cleared, when it ends, on every path (an exception
+// included).
 class ScriptedConsole {
   public:
     explicit ScriptedConsole(const std::string& input = "");
@@ -19,8 +20,9 @@ class ScriptedConsole {
 
     // Replaces what is left to read with `input`.
     void type(const std::string& input);
-    // Everything written to std::cout so far.
+    // Everything written to std::cout so far, and to std::cerr.
     std::string output() const;
+    std::string errors() const;
     // What is left of the input: shows what has been read.
     std::string remainingInput();
     // The number of characters written before each flush of std::cout. A std::endl, a
@@ -39,8 +41,10 @@ class ScriptedConsole {
 
     std::istringstream scriptedInput;
     FlushRecordingBuffer caught;
+    std::stringbuf caughtErrors;
     std::streambuf* oldInput;
     std::streambuf* oldOutput;
+    std::streambuf* oldErrors;
 };
 
 // Runs `action` with `input` behind std::cin and returns what it wrote to std::cout.

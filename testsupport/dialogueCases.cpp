@@ -264,6 +264,15 @@ std::vector<DialogueCase> readDialogueCases(const std::string& path)
     return parseDialogueCases(text.str(), path);
 }
 
+std::string allInputOf(const DialogueCase& dialogueCase)
+{
+    std::string input = dialogueCase.input;
+    for (const Turn& turn : dialogueCase.turns) {
+        input += turn.answer;
+    }
+    return input;
+}
+
 std::string quotedText(const std::string& text)
 {
     static const char digits[] = "0123456789abcdef";

@@ -57,6 +57,9 @@ std::vector<DialogueCase> readDialogueCases(const std::string& path);
 // The same, from the text of a cases file; `origin` names it in errors.
 std::vector<DialogueCase> parseDialogueCases(const std::string& text, const std::string& origin);
 
+// All that a case types: its piped input, or the answers of its turns one after another.
+std::string allInputOf(const DialogueCase& dialogueCase);
+
 // A text as it would be written in a cases file: in double quotes, with every invisible
 // character escaped.
 std::string quotedText(const std::string& text);

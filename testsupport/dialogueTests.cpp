@@ -48,11 +48,7 @@ void expectDialogueCase(const std::string& programPath, const DialogueCase& dial
     if (outcome.passed) {
         return;
     }
-    std::string input = dialogueCase.input;
-    for (const Turn& turn : dialogueCase.turns) {
-        input += turn.answer;
-    }
-    ADD_FAILURE() << outcome.problem << "\ninput:    " << quotedText(input)
+    ADD_FAILURE() << outcome.problem << "\ninput:    " << quotedText(allInputOf(dialogueCase))
                   << "\nexpected: " << quotedText(outcome.expected)
                   << (dialogueCase.outputIsBeginning ? " and then anything" : "")
                   << "\nactual:   " << quotedText(outcome.output)
